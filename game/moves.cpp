@@ -1,0 +1,213 @@
+// Shuffle, deal, draw and discard; matching and capture.
+#include "game/moves.h"
+
+#include <array>
+#include <initializer_list>
+#include <utility>
+
+namespace koikoi {
+
+namespace {
+
+// A move writes the destination, empties the source, then updates
+// CardSlots, so SlotCards and CardSlots agree again before any repaint.
+void MoveCard(Table& table, CardId card, SlotId destination) {
+    const SlotId source = table.CardSlots[card];
+    table.SlotCards[destination] = card;
+    table.SlotCards[source] = kNoCard;
+    table.CardSlots[card] = destination;
+}
+
+void Add(int8_t& counter, int32_t delta) { counter = static_cast<int8_t>(counter + delta); }
+
+// How a capture moves the combination counters: what the captor's own
+// counters gain and what the other side's lose, so that a combination the
+// other side can no longer complete is pushed below its threshold for good.
+struct CaptureEffect {
+    std::array<int8_t, YakuCount> own{};
+    std::array<int8_t, YakuCount> other{};
+};
+
+constexpr std::array<int8_t, YakuCount> Deltas(std::initializer_list<std::pair<Yaku, int8_t>> list) {
+    std::array<int8_t, YakuCount> deltas{};
+    for (const auto& [yaku, delta] : list) deltas[static_cast<size_t>(yaku)] = delta;
+    return deltas;
+}
+
+// One row per line of the capture table.
+enum EffectRow : uint8_t {
+    PlainBright,   // 0 crane, 44 phoenix
+    CurtainRow,    // 8
+    MoonRow,       // 28
+    RainManRow,    // 40
+    RedRibbon,     // 1, 5, 9
+    BlueRibbon,    // 21, 33, 37
+    PlainRibbon,   // 13, 17, 25, 42
+    BoarDeerBfly,  // 20, 24, 36
+    PlainAnimal,   // 4, 12, 16, 29, 41
+    SakeCupRow,    // 32
+    ChaffRow,      // every other card
+    EffectRows,
+};
+
+constexpr std::array<CaptureEffect, EffectRows> kCaptureEffects = {{
+    /* PlainBright  */ {Deltas({{FiveBrights, 1}, {FourBrights, 1}}),
+                        Deltas({{FiveBrights, -6}, {FourBrights, -5}})},
+    /* CurtainRow   */ {Deltas({{FiveBrights, 1}, {FourBrights, 1}, {CurtainSake, 1}}),
+                        Deltas({{FiveBrights, -6}, {FourBrights, -5}, {CurtainSake, -3}})},
+    /* MoonRow      */ {Deltas({{FiveBrights, 1}, {FourBrights, 1}, {MoonSake, 1}}),
+                        Deltas({{FiveBrights, -6}, {FourBrights, -5}, {MoonSake, -3}})},
+    /* RainManRow   */ {Deltas({{FiveBrights, 1}, {FourBrights, -5}}),
+                        Deltas({{FiveBrights, -6}})},
+    /* RedRibbon    */ {Deltas({{RedRibbons, 1}, {RibbonSet, 1}}), Deltas({{RedRibbons, -4}})},
+    /* BlueRibbon   */ {Deltas({{BlueRibbons, 1}, {RibbonSet, 1}}), Deltas({{BlueRibbons, -4}})},
+    /* PlainRibbon  */ {Deltas({{RibbonSet, 1}}), Deltas({})},
+    /* BoarDeerBfly */ {Deltas({{BoarDeerButterfly, 1}, {AnimalSet, 1}}),
+                        Deltas({{BoarDeerButterfly, -4}})},
+    /* PlainAnimal  */ {Deltas({{AnimalSet, 1}}), Deltas({})},
+    /* SakeCupRow   */ {Deltas({{CurtainSake, 1}, {MoonSake, 1}, {AnimalSet, 1}, {ChaffSet, 1}}),
+                        Deltas({{CurtainSake, -3}, {MoonSake, -3}})},
+    /* ChaffRow     */ {Deltas({{ChaffSet, 1}}), Deltas({})},
+}};
+
+constexpr std::array<EffectRow, kCards> kEffectRowOfCard = {
+    PlainBright, RedRibbon,   ChaffRow,    ChaffRow,     // January
+    PlainAnimal, RedRibbon,   ChaffRow,    ChaffRow,     // February
+    CurtainRow,  RedRibbon,   ChaffRow,    ChaffRow,     // March
+    PlainAnimal, PlainRibbon, ChaffRow,    ChaffRow,     // April
+    PlainAnimal, PlainRibbon, ChaffRow,    ChaffRow,     // May
+    BoarDeerBfly, BlueRibbon, ChaffRow,    ChaffRow,     // June
+    BoarDeerBfly, PlainRibbon, ChaffRow,   ChaffRow,     // July
+    MoonRow,     PlainAnimal, ChaffRow,    ChaffRow,     // August
+    SakeCupRow,  BlueRibbon,  ChaffRow,    ChaffRow,     // September
+    BoarDeerBfly, BlueRibbon, ChaffRow,    ChaffRow,     // October
+    RainManRow,  PlainAnimal, PlainRibbon, ChaffRow,     // November
+    PlainBright, ChaffRow,    ChaffRow,    ChaffRow,     // December
+};
+
+}  // namespace
+
+void ShuffleStock(Table& table, Random& random) {
+    for (int32_t& card : table.SlotCards) card = kNoCard;
+    for (CardId card = 0; card < kCards; ++card) table.CardSlots[card] = kStockFirst + card;
+    for (int32_t swap = 0; swap < 400; ++swap) {
+        const int32_t a = random.Next() % kCards;
+        const int32_t b = random.Next() % kCards;
+        std::swap(table.CardSlots[a], table.CardSlots[b]);
+    }
+    for (CardId card = 0; card < kCards; ++card) table.SlotCards[table.CardSlots[card]] = card;
+}
+
+void DealCards(Table& table, Host& host, int8_t leader) {
+    const int8_t other = Other(leader);
+    // The packets in dealing order: where each group of four cards goes.
+    const std::array<SlotId, 6> packetStart = {
+        kSideBlock * leader, kSideBlock * other, kFieldFirst,
+        kSideBlock * leader + 4, kSideBlock * other + 4, kFieldFirst + 4,
+    };
+    host.Pause(500);
+    SlotId top = kStockLast;
+    for (SlotId first : packetStart) {
+        for (SlotId slot = first; slot < first + 4; ++slot) {
+            MoveCard(table, table.SlotCards[top--], slot);
+            host.PaintBoard(SceneScores, 80, MsgNone, 0, kNoSlot, 0);
+        }
+        host.Pause(500);
+    }
+
+    for (CardId card = 0; card < kCards; ++card) {
+        const SlotId slot = table.CardSlots[card];
+        if (slot >= kComputerHand && slot < kComputerHand + kHandSize) {
+            table.Owner[card] = OwnerComputerHand;
+        } else if (slot >= kFieldFirst && slot <= kFieldLast) {
+            table.Owner[card] = OwnerField;
+        } else {
+            table.Owner[card] = OwnerUnseen;
+        }
+    }
+    for (int32_t month = 0; month < kMonths; ++month) {
+        table.FieldByMonth[month] = 0;
+        table.ComputerHandByMonth[month] = 0;
+        table.TakenByMonth[month] = 0;
+    }
+    for (SlotId slot = kComputerHand; slot < kComputerHand + kHandSize; ++slot) {
+        Add(table.ComputerHandByMonth[MonthOf(table.SlotCards[slot])], 1);
+    }
+    for (SlotId slot = kFieldFirst; slot < kFieldFirst + 8; ++slot) {
+        Add(table.FieldByMonth[MonthOf(table.SlotCards[slot])], 1);
+    }
+    host.PaintBoard(SceneTurn, 0, MsgNone, 0, kNoSlot, 0);
+}
+
+void DrawFromStock(Table& table, Host& host) {
+    // A day draws 16 of the 24 cards left after the deal, so the stock is
+    // never empty here.
+    const SlotId top = StockTop(table);
+    MoveCard(table, table.SlotCards[top], DrawnSlot);
+    host.PaintBoard(SceneTurn, 500, MsgNone, 0, kNoSlot, 0);
+}
+
+void DiscardToField(Table& table, Host& host, const int32_t (&matchList)[4]) {
+    const CardId card = matchList[0];
+    // A card is laid down only when no card of its month is on the field, so
+    // the field never holds more than its 24 slots.
+    SlotId slot = kFieldFirst;
+    while (table.SlotCards[slot] != kNoCard) ++slot;
+    MoveCard(table, card, slot);
+    if (table.Owner[card] == OwnerComputerHand) Add(table.ComputerHandByMonth[MonthOf(card)], -1);
+    Add(table.FieldByMonth[MonthOf(card)], 1);
+    table.Owner[card] = OwnerField;
+    host.PaintBoard(SceneTurn, 500, MsgNone, 0, kNoSlot, 0);
+}
+
+int32_t FindMatches(const Table& table, CardId card, int32_t (&matchList)[4]) {
+    matchList[0] = card;
+    matchList[1] = matchList[2] = matchList[3] = kNoCard;
+    int32_t found = 0;
+    for (SlotId slot = kFieldFirst; slot <= kFieldLast && found < 3; ++slot) {
+        const CardId fieldCard = table.SlotCards[slot];
+        if (fieldCard != kNoCard && MonthOf(fieldCard) == MonthOf(card)) {
+            matchList[1 + found++] = fieldCard;
+        }
+    }
+    return found;
+}
+
+void CaptureCards(Table& table, Host& host, int8_t side, const int32_t (&matchList)[4]) {
+    // The list may be the table's own MatchList; it is only read here.
+    const std::array<int32_t, 4> list = {matchList[0], matchList[1], matchList[2], matchList[3]};
+    const SlotId firstTaken = table.CardSlots[list[1]];
+    host.PaintBoard(SceneNone, 0, MsgNone, 0, firstTaken, 500);
+    MoveCard(table, list[0], OverlaySlot(firstTaken));
+    host.PaintBoard(SceneTurn, 500, MsgNone, 0, kNoSlot, 0);
+    for (CardId card : list) {
+        if (card == kNoCard) break;
+        MoveCard(table, card, RecordCapture(table, side, card));
+        host.PaintBoard(SceneTurn, 500, MsgNone, 0, kNoSlot, 0);
+    }
+}
+
+SlotId RecordCapture(Table& table, int8_t side, CardId card) {
+    const int32_t month = MonthOf(card);
+    if (table.Owner[card] == OwnerComputerHand) {
+        Add(table.ComputerHandByMonth[month], -1);
+    } else if (table.Owner[card] == OwnerField) {
+        Add(table.FieldByMonth[month], -1);
+    }
+    Add(table.TakenByMonth[month], 1);
+    table.Owner[card] = side;
+
+    const CaptureEffect& effect = kCaptureEffects[kEffectRowOfCard[static_cast<size_t>(card)]];
+    const int8_t other = table.OtherSide;
+    for (size_t k = 0; k < YakuCount; ++k) {
+        Add(table.YakuProgress[side][k], effect.own[k]);
+        Add(table.YakuProgress[other][k], effect.other[k]);
+    }
+
+    const auto pile = static_cast<size_t>(ClassOf(card));
+    const SlotId slot = kSideBlock * side + kPileBase[pile] + table.PileCount[side][pile];
+    Add(table.PileCount[side][pile], 1);
+    return slot;
+}
+
+}  // namespace koikoi

@@ -1,0 +1,26 @@
+// The pseudo-random generator the shuffle draws from. Passed in, never global,
+// so tests and the simulator can seed it; the program seeds it from the time.
+#pragma once
+
+#include <cstdint>
+
+namespace koikoi {
+
+// SplitMix64: small, fast, and good enough to shuffle a deck 400 swaps at a time.
+struct Random {
+    uint64_t state = 0;
+
+    explicit constexpr Random(uint64_t seed = 0) : state(seed) {}
+
+    // A non-negative draw, as the shuffle's "r mod 48" expects.
+    constexpr int32_t Next() {
+        state += 0x9E3779B97F4A7C15ull;
+        uint64_t z = state;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        z ^= z >> 31;
+        return static_cast<int32_t>(z >> 33);
+    }
+};
+
+}  // namespace koikoi
