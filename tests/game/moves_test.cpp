@@ -1,0 +1,216 @@
+// Shuffle, deal, draw, discard, matching and capture.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+#include "game/moves.h"
+#include "tests/game/recording_host.h"
+#include "tests/game/table_builder.h"
+
+namespace koikoi {
+namespace {
+
+using testing::EmptyTable;
+using testing::Place;
+using testing::PlaceAll;
+using testing::RecordingHost;
+
+TEST(ShuffleStock, PutsEveryCardOnceInTheStockAndEmptiesTheRest) {
+    Table table = EmptyTable();
+    Place(table, 5, kFieldFirst);
+    Random random(12345);
+    ShuffleStock(table, random);
+    std::array<int32_t, kCards> seen{};
+    for (SlotId slot = 0; slot < kSlots; ++slot) {
+        const CardId card = table.SlotCards[slot];
+        if (slot >= kStockFirst && slot <= kStockLast) {
+            ASSERT_GE(card, 0);
+            ++seen[static_cast<size_t>(card)];
+            EXPECT_EQ(table.CardSlots[card], slot);
+        } else {
+            EXPECT_EQ(card, kNoCard) << "slot " << slot;
+        }
+    }
+    EXPECT_TRUE(std::all_of(seen.begin(), seen.end(), [](int32_t n) { return n == 1; }));
+    EXPECT_EQ(StockTop(table), kStockLast);
+}
+
+TEST(ShuffleStock, SameSeedSameOrderOtherSeedOtherOrder) {
+    Table a = EmptyTable(), b = EmptyTable(), c = EmptyTable();
+    Random ra(7), rb(7), rc(8);
+    ShuffleStock(a, ra);
+    ShuffleStock(b, rb);
+    ShuffleStock(c, rc);
+    EXPECT_TRUE(std::equal(std::begin(a.SlotCards), std::end(a.SlotCards), std::begin(b.SlotCards)));
+    EXPECT_FALSE(std::equal(std::begin(a.SlotCards), std::end(a.SlotCards), std::begin(c.SlotCards)));
+}
+
+// The deal takes the stock from the top (slot 159 downwards) in six packets
+// of four: leader's hand, other hand, field, leader's hand, other hand, field.
+TEST(DealCards, PacketOrderFollowsTheLeader) {
+    for (int8_t leader : {int8_t{0}, int8_t{1}}) {
+        Table table = EmptyTable();
+        Random random(99);
+        ShuffleStock(table, random);
+        std::array<CardId, 24> topDown{};
+        for (size_t i = 0; i < topDown.size(); ++i) {
+            topDown[i] = table.SlotCards[kStockLast - static_cast<SlotId>(i)];
+        }
+        RecordingHost host;
+        DealCards(table, host, leader);
+        const SlotId lead = kSideBlock * leader, other = kSideBlock * (1 - leader);
+        const std::array<SlotId, 6> packets = {lead, other, kFieldFirst, lead + 4, other + 4, kFieldFirst + 4};
+        for (size_t i = 0; i < topDown.size(); ++i) {
+            EXPECT_EQ(table.SlotCards[packets[i / 4] + static_cast<SlotId>(i % 4)], topDown[i])
+                << "leader " << int{leader} << " card " << i;
+        }
+        EXPECT_EQ(StockTop(table), 135);
+        EXPECT_EQ(FindTableFault(table, Check::Full), nullptr);
+    }
+}
+
+TEST(DealCards, SetsOwnerAndMonthCountersFromTheSlots) {
+    Table table = EmptyTable();
+    table.TakenByMonth[3] = 2;  // left over from an earlier day
+    Random random(4);
+    ShuffleStock(table, random);
+    RecordingHost host;
+    DealCards(table, host, 1);
+    for (CardId card = 0; card < kCards; ++card) {
+        const SlotId slot = table.CardSlots[card];
+        const int8_t expected = (slot >= 56 && slot <= 63) ? 2 : (slot >= 160 && slot <= 167) ? 3 : -1;
+        EXPECT_EQ(table.Owner[card], expected) << "card " << card;
+    }
+    int32_t field = 0, hand = 0, taken = 0;
+    for (int32_t m = 0; m < kMonths; ++m) {
+        field += table.FieldByMonth[m];
+        hand += table.ComputerHandByMonth[m];
+        taken += table.TakenByMonth[m];
+    }
+    EXPECT_EQ(field, 8);
+    EXPECT_EQ(hand, 8);
+    EXPECT_EQ(taken, 0);
+}
+
+TEST(DealCards, PacesTheDealAt5420Milliseconds) {
+    Table table = EmptyTable();
+    Random random(1);
+    ShuffleStock(table, random);
+    RecordingHost host;
+    DealCards(table, host, 0);
+    EXPECT_EQ(host.TotalPause(), 5420);
+    ASSERT_EQ(host.paints.size(), 25u);
+    EXPECT_EQ(host.paints.front(), (testing::PaintCall{SceneScores, 80, -1, 0, -1, 0}));
+    EXPECT_EQ(host.paints.back(), (testing::PaintCall{SceneTurn, 0, -1, 0, -1, 0}));
+    EXPECT_EQ(host.pauses.front(), 500);  // before the first card
+}
+
+TEST(DrawFromStock, TurnsUpTheHighestStockCard) {
+    Table table = EmptyTable();
+    Place(table, 47, kHumanHand);  // slot 159 is now empty
+    RecordingHost host;
+    DrawFromStock(table, host);
+    EXPECT_EQ(table.SlotCards[DrawnSlot], 46);
+    EXPECT_EQ(table.SlotCards[158], kNoCard);
+    EXPECT_EQ(table.Owner[46], OwnerUnseen);
+    EXPECT_EQ(host.paints.back(), (testing::PaintCall{SceneTurn, 500, -1, 0, -1, 0}));
+}
+
+TEST(DiscardToField, FillsTheLowestEmptyFieldSlot) {
+    Table table = EmptyTable();
+    Place(table, 10, 162);
+    PlaceAll(table, {20, 30}, kComputerHand);
+    RecordingHost host;
+    int32_t list[4] = {20, -1, -1, -1};
+    DiscardToField(table, host, list);
+    EXPECT_EQ(table.SlotCards[160], 20);
+    int32_t next[4] = {30, -1, -1, -1};
+    DiscardToField(table, host, next);
+    EXPECT_EQ(table.SlotCards[161], 30);
+    EXPECT_EQ(table.ComputerHandByMonth[5], 0);
+    EXPECT_EQ(table.FieldByMonth[5], 1);
+    EXPECT_EQ(table.Owner[20], OwnerField);
+    EXPECT_EQ(host.TotalPause(), 1000);
+}
+
+TEST(DiscardToField, OnlyAComputerHandCardLowersItsHandCounter) {
+    Table table = EmptyTable();
+    Place(table, 4, kHumanHand);
+    Place(table, 5, kComputerHand);
+    RecordingHost host;
+    int32_t human[4] = {4, -1, -1, -1};
+    DiscardToField(table, host, human);
+    EXPECT_EQ(table.ComputerHandByMonth[1], 1);
+    int32_t computer[4] = {5, -1, -1, -1};
+    DiscardToField(table, host, computer);
+    EXPECT_EQ(table.ComputerHandByMonth[1], 0);
+    EXPECT_EQ(table.FieldByMonth[1], 2);
+}
+
+TEST(FindMatches, ListsTheMonthsFieldCardsInSlotOrder) {
+    Table table = EmptyTable();
+    Place(table, 2, 170);
+    Place(table, 3, 161);
+    Place(table, 1, 183);
+    Place(table, 9, 160);
+    int32_t list[4] = {7, 7, 7, 7};
+    EXPECT_EQ(FindMatches(table, 0, list), 3);
+    EXPECT_EQ((std::array<int32_t, 4>{list[0], list[1], list[2], list[3]}),
+              (std::array<int32_t, 4>{0, 3, 2, 1}));
+    EXPECT_EQ(FindMatches(table, 44, list), 0);
+    EXPECT_EQ(list[1], kNoCard);
+}
+
+TEST(CaptureCards, PlayedCardGoesByTheOverlayThenEverythingToThePiles) {
+    Table table = EmptyTable();
+    PlaceAll(table, {1, 2, 3}, 163);  // three January cards on the field
+    Place(table, 0, kHumanHand);
+    RecordingHost host;
+    host.watched = &table;
+    int32_t list[4];
+    ASSERT_EQ(FindMatches(table, 0, list), 3);
+    CaptureCards(table, host, 0, list);
+    EXPECT_TRUE(host.faults.empty()) << host.faults.front();
+    // Frame on the first field card taken, then the played card on its overlay.
+    EXPECT_EQ(host.paints[0], (testing::PaintCall{-1, 0, -1, 0, 163, 500}));
+    EXPECT_EQ(table.SlotCards[8], 0);    // bright pile
+    EXPECT_EQ(table.SlotCards[22], 1);   // ribbon pile
+    EXPECT_EQ(table.SlotCards[32], 2);   // chaff pile, in list order
+    EXPECT_EQ(table.SlotCards[33], 3);
+    EXPECT_EQ(table.SlotCards[OverlaySlot(163)], kNoCard);
+    EXPECT_EQ(table.FieldByMonth[0], 0);
+    EXPECT_EQ(table.TakenByMonth[0], 4);
+    EXPECT_EQ(host.TotalPause(), 3000);
+}
+
+TEST(CaptureCards, OneFieldCardTakesTwoSeconds) {
+    Table table = EmptyTable();
+    Place(table, 45, 165);
+    Place(table, 44, kComputerHand);
+    SetCurrentSide(table, 1);
+    RecordingHost host;
+    int32_t list[4] = {44, 45, -1, -1};
+    CaptureCards(table, host, 1, list);
+    EXPECT_EQ(host.TotalPause(), 2000);
+    EXPECT_EQ(table.SlotCards[64], 44);  // the computer's bright pile
+    EXPECT_EQ(table.SlotCards[88], 45);  // the computer's chaff pile
+    EXPECT_EQ(table.ComputerHandByMonth[11], 0);
+    EXPECT_EQ(table.Owner[44], OwnerComputer);
+}
+
+TEST(CaptureCards, TheDrawnCardChangesOnlyTheTakenCounterOfItsMonth) {
+    Table table = EmptyTable();
+    Place(table, 13, 160);
+    Place(table, 12, DrawnSlot);
+    RecordingHost host;
+    int32_t list[4] = {12, 13, -1, -1};
+    CaptureCards(table, host, 0, list);
+    EXPECT_EQ(table.TakenByMonth[3], 2);
+    EXPECT_EQ(table.FieldByMonth[3], 0);
+    EXPECT_EQ(table.ComputerHandByMonth[3], 0);
+    EXPECT_EQ(table.SlotCards[DrawnSlot], kNoCard);
+}
+
+}  // namespace
+}  // namespace koikoi
