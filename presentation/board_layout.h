@@ -1,0 +1,134 @@
+// Where the board's pictures lie in the card sheet and where they go on the
+// 1016 x 698 board: the painter's geometry as data, one row per picture.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "game/cards.h"
+#include "game/slot_positions.h"
+#include "game/table.h"
+#include "game/texts.h"
+#include "presentation/canvas.h"
+
+namespace koikoi {
+
+// A rectangle of the card sheet, copied unscaled.
+struct SheetCell {
+    int32_t x, y, width, height;
+};
+
+struct BoardPlace {
+    int32_t x, y;
+};
+
+// The card sheet "hanaX.bmp" (819 x 932): twelve month columns of 63 x 104
+// faces, four rows for the first set and four for the second set (the
+// computer's captures), then one column from x = 756 for the back, the month
+// markers and the combination labels, and a strip from y = 832 with the small
+// pieces, one row per side.
+inline constexpr int32_t kSheetWidth = 819;
+inline constexpr int32_t kSheetHeight = 932;
+
+enum class FaceSet : uint8_t { First, Second };
+
+constexpr SheetCell FaceCell(CardId card, FaceSet set) {
+    const int32_t row = card % 4 + (set == FaceSet::Second ? 4 : 0);
+    return {kCardWidth * MonthOf(card), kCardHeight * row, kCardWidth, kCardHeight};
+}
+
+inline constexpr SheetCell kBackCell = {756, 0, 63, 104};
+
+// Month m of 1..12; the rows above m = 1 and below m = 12 hold other pictures.
+constexpr SheetCell MonthMarkerCell(int32_t month) { return {756, 104 + 30 * month, 60, 30}; }
+
+// Combination k in the order of YakuScore.
+constexpr SheetCell YakuLabelCell(int32_t yaku) { return {756, 494 + 20 * yaku, 50, 20}; }
+
+inline constexpr SheetCell kHandPromptCell = {616, 852, 200, 20};
+inline constexpr SheetCell kFieldPromptCell = {616, 892, 200, 20};
+
+// The small pieces of one side's row of the strip.
+struct SidePieces {
+    SheetCell koiBadge;
+    SheetCell counterLabel[3];  // TurnGain, TodayMon, MonthMon
+    SheetCell kanLabel;
+    SheetCell tenKan;
+    SheetCell fiveKan;
+    SheetCell oneKan;
+    SheetCell pip;  // one mon
+};
+
+inline constexpr SidePieces kSheetPieces[2] = {
+    // badge              counter labels r = 0, 1, 2                              kan label
+    {{748, 832, 50, 20}, {{300, 852, 50, 20}, {350, 852, 50, 20}, {400, 852, 50, 20}}, {450, 852, 50, 20},
+     // ten               five                one                 pip
+     {502, 852, 22, 20}, {548, 852, 20, 20}, {584, 852, 16, 20}, {600, 852, 8, 10}},
+    {{748, 872, 50, 20}, {{300, 892, 50, 20}, {350, 892, 50, 20}, {400, 892, 50, 20}}, {450, 892, 50, 20},
+     {502, 892, 22, 20}, {548, 892, 20, 20}, {584, 892, 16, 20}, {600, 892, 8, 10}},
+};
+
+// Fixed places of the board that belong to neither side.
+inline constexpr Box kWholeBoard = {0, 0, kBoardWidth, kBoardHeight};
+inline constexpr BoardPlace kMonthMarkerPlace = {476, 416};
+inline constexpr BoardPlace kKoiBadgePlace = {476, 246};
+inline constexpr BoardPlace kHandPromptPlace = {4, 442};
+inline constexpr BoardPlace kFieldPromptPlace = {410, 216};
+inline constexpr Box kAnnouncementBox = {206, 276, 806, 316};
+
+// One side's score panel, combination labels and turn label. The human's
+// side runs rightwards from the left edge, the computer's leftwards from the
+// right edge, so each step below carries its direction in its sign.
+struct SidePlaces {
+    BoardPlace counterLabel;  // counter r is 38 pixels below counter r - 1
+    BoardPlace firstPip;      // pips of counter r on the same 38-pixel rows
+    int32_t pipStep;
+    BoardPlace kanLabel;
+    BoardPlace tokenRowStart;  // side 0: left edge of the first token; side 1: right edge
+    int32_t tokenDirection;    // +1 rightwards, -1 leftwards
+    BoardPlace firstYakuLabel;
+    int32_t yakuLabelStep;
+    Box turnBox;
+    Rgb turnColour;
+};
+
+inline constexpr int32_t kCounterRowStep = 38;
+inline constexpr int32_t kTokenRowStep = 22;
+inline constexpr int32_t kTokensPerRow = 5;
+inline constexpr int32_t kTokenGap = 2;
+
+inline constexpr SidePlaces kSidePlaces[2] = {
+    // counters   pips, step    kan label   tokens        yaku labels, step  turn label box, colour
+    {{2, 232}, {12, 254}, 11, {2, 360}, {8, 382}, +1, {280, 460}, 55, {4, 464, 144, 484}, {209, 248, 246}},
+    {{964, 250}, {995, 272}, -11, {964, 378}, {1008, 400}, -1, {685, 216}, -55, {872, 210, 1012, 230},
+     {246, 216, 244}},
+};
+
+// Colours (red, green, blue).
+inline constexpr Rgb kFeltColour = {34, 139, 34};
+inline constexpr Rgb kAnnouncementColour = {250, 220, 22};
+
+// Announcements and turn labels are built in a buffer of this size; the
+// longest is 41 bytes with its terminating zero.
+inline constexpr int32_t kTextBufferSize = 64;
+
+// Appends a text, cutting it at the buffer's end; the result stays
+// terminated. No text comes near the limit, but a cut text is better than a
+// write past the buffer.
+inline void AppendText(char (&buffer)[kTextBufferSize], const char* text) {
+    const size_t used = std::strlen(buffer);
+    const size_t room = sizeof buffer - 1 - used;
+    size_t length = std::strlen(text);
+    if (length > room) length = room;
+    std::memcpy(buffer + used, text, length);
+    buffer[used + length] = '\0';
+}
+
+// The opponent's name as the board and the guide page show it. An identifier
+// outside the four opponents names nobody rather than reading past the table.
+constexpr const char* OpponentName(uint32_t opponentId) {
+    return opponentId < static_cast<uint32_t>(kOpponents) ? texts::kOpponentNames[opponentId] : "";
+}
+
+}  // namespace koikoi

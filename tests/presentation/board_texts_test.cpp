@@ -1,0 +1,189 @@
+// The board's texts and prompts: announcements and the turn label, compared
+// byte for byte with the Shift-JIS they must carry, and the card prompts.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "presentation/board_painter.h"
+#include "tests/presentation/recording.h"
+
+namespace koikoi::testing {
+namespace {
+
+// Shift-JIS pieces, spelled as bytes so the tests do not depend on the
+// compiler's execution character set.
+const std::string kHuman = "\x82\xA0\x82\xC8\x82\xBD";  // あなた
+const std::string kSuzaku = "\x8E\xE9\x90\x9D";         // 朱雀
+const std::string kSeiryu = "\x90\xC2\x97\xB4";         // 青龍
+const std::string kByakko = "\x94\x92\x8C\xD5";         // 白虎
+const std::string kGenbu = "\x8C\xBA\x95\x90";          // 玄武
+// 新しい年に入ります。対戦者は␣ … ␣です。
+const std::string kNewYearHead =
+    "\x90V\x82\xB5\x82\xA2\x94N\x82\xC9\x93\xFC\x82\xE8\x82\xDC\x82\xB7\x81" "B\x91\xCE\x90\xED\x8E\xD2\x82\xCD ";
+const std::string kNewYearTail = " \x82\xC5\x82\xB7\x81" "B";
+// 新しい月に入ります。
+const std::string kNewMonth = "\x90V\x82\xB5\x82\xA2\x8C\x8E\x82\xC9\x93\xFC\x82\xE8\x82\xDC\x82\xB7\x81" "B";
+// 新しい一日が始ります。
+const std::string kNewDay = "\x90V\x82\xB5\x82\xA2\x88\xEA\x93\xFA\x82\xAA\x8En\x82\xE8\x82\xDC\x82\xB7\x81" "B";
+// の獲得した文数を今日文に加えます。 / …今月文に加えます。
+const std::string kAddToDay =
+    "\x82\xCC\x8Al\x93\xBE\x82\xB5\x82\xBD\x95\xB6\x90\x94\x82\xF0\x8D\xA1\x93\xFA\x95\xB6\x82\xC9\x89\xC1\x82\xA6"
+    "\x82\xDC\x82\xB7\x81" "B";
+const std::string kAddToMonth =
+    "\x82\xCC\x8Al\x93\xBE\x82\xB5\x82\xBD\x95\xB6\x90\x94\x82\xF0\x8D\xA1\x8C\x8E\x95\xB6\x82\xC9\x89\xC1\x82\xA6"
+    "\x82\xDC\x82\xB7\x81" "B";
+// 今月は … の勝、獲得貫数は␣ … ␣貫です。
+const std::string kMonthWonHead = "\x8D\xA1\x8C\x8E\x82\xCD";
+const std::string kMonthWonMiddle = "\x82\xCC\x8F\x9F\x81" "A\x8Al\x93\xBE\x8A\xD1\x90\x94\x82\xCD ";
+const std::string kMonthWonTail = " \x8A\xD1\x82\xC5\x82\xB7\x81" "B";
+// は「来い」を掛けました。
+const std::string kKoiKoi = "\x82\xCD\x81u\x97\x88\x82\xA2\x81v\x82\xF0\x8A|\x82\xAF\x82\xDC\x82\xB5\x82\xBD\x81" "B";
+// の番です
+const std::string kTurnTail = "\x82\xCC\x94\xD4\x82\xC5\x82\xB7";
+
+const SlotPositions kPositions = TellingPositions();
+
+Log Paint(const Table& table, int32_t scene, int32_t message = -1, int32_t amount = 0) {
+    Log log;
+    RecordingCanvas canvas(log);
+    RecordingHost host(log);
+    PaintBoard(table, kPositions, canvas, host, scene, 0, message, amount, -1, 0);
+    return log;
+}
+
+Table TableWithTurn(int8_t side, uint8_t opponent) {
+    Table table = EmptyTable();
+    table.CurrentSide = side;
+    table.OtherSide = static_cast<int8_t>(1 - side);
+    table.OpponentId = opponent;
+    return table;
+}
+
+TEST(PaintBoardAnnouncements, TextsByteForByteInTheAnnouncementBox) {
+    struct Row {
+        int32_t message, amount;
+        int8_t side;
+        uint8_t opponent;
+        std::string text;
+    };
+    const Row rows[] = {
+        {MsgMonthWon, 2, 1, 1, kMonthWonHead + kSeiryu + kMonthWonMiddle + "2" + kMonthWonTail},
+        {MsgMonthWon, 3, 0, 1, kMonthWonHead + kHuman + kMonthWonMiddle + "3" + kMonthWonTail},
+        {MsgKoiKoi, 0, 0, 2, kHuman + kKoiKoi},
+        {MsgKoiKoi, 0, 1, 2, kByakko + kKoiKoi},
+        // The new year names the opponent whoever has the turn.
+        {MsgNewYear, 0, 0, 3, kNewYearHead + kGenbu + kNewYearTail},
+        {MsgNewYear, 0, 1, 3, kNewYearHead + kGenbu + kNewYearTail},
+        {MsgNewMonth, 0, 1, 0, kNewMonth},
+        {MsgNewDay, 0, 0, 0, kNewDay},
+        {MsgAddToDay, 0, 0, 0, kHuman + kAddToDay},
+        {MsgAddToMonth, 0, 1, 0, kSuzaku + kAddToMonth},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "message " << row.message << " side " << int{row.side}
+                                          << " opponent " << int{row.opponent});
+        const std::vector<Call> boxes = CallsOf(Paint(TableWithTurn(row.side, row.opponent), -1, row.message,
+                                                      row.amount),
+                                                Op::TextBox);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, row.text);
+        EXPECT_EQ(boxes[0].box, (Box{206, 276, 806, 316}));
+        EXPECT_EQ(boxes[0].colour, (Rgb{250, 220, 22}));
+        EXPECT_EQ(boxes[0].font, TextFont::Announcement);
+        // Every announcement fits the 41 bytes the box was made for.
+        EXPECT_LE(boxes[0].text.size() + 1, 41u);
+    }
+}
+
+TEST(PaintBoardAnnouncements, AmountIsWrittenInPlainDecimal) {
+    const Table table = TableWithTurn(0, 0);
+    for (int32_t amount : {0, 1, 10, -2}) {
+        const std::vector<Call> boxes = CallsOf(Paint(table, -1, MsgMonthWon, amount), Op::TextBox);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, kMonthWonHead + kHuman + kMonthWonMiddle + std::to_string(amount) + kMonthWonTail);
+    }
+}
+
+TEST(PaintBoardAnnouncements, UnknownCodeOrUnknownOpponentDrawsNothingHarmful) {
+    EXPECT_EQ(Ops(Paint(TableWithTurn(0, 0), -1, 7)), (std::vector<Op>{Op::Acquire, Op::Release}));
+    // An opponent outside the four names nobody instead of reading past the names.
+    const std::vector<Call> boxes = CallsOf(Paint(TableWithTurn(1, 9), -1, MsgKoiKoi), Op::TextBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, kKoiKoi);
+}
+
+TEST(PaintBoardTurnLabel, NameAndBoxOfTheSideToPlay) {
+    struct Row {
+        int8_t side;
+        uint8_t opponent;
+        std::string text;
+        Box box;
+        Rgb colour;
+    };
+    const Row rows[] = {
+        {0, 2, kHuman + kTurnTail, {4, 464, 144, 484}, {209, 248, 246}},
+        {1, 0, kSuzaku + kTurnTail, {872, 210, 1012, 230}, {246, 216, 244}},
+        {1, 3, kGenbu + kTurnTail, {872, 210, 1012, 230}, {246, 216, 244}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "side " << int{row.side} << " opponent " << int{row.opponent});
+        const std::vector<Call> boxes = CallsOf(Paint(TableWithTurn(row.side, row.opponent), SceneTurn),
+                                                Op::TextBox);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, row.text);
+        EXPECT_EQ(boxes[0].box, row.box);
+        EXPECT_EQ(boxes[0].colour, row.colour);
+        EXPECT_EQ(boxes[0].font, TextFont::TurnLabel);
+    }
+    EXPECT_TRUE(CallsOf(Paint(TableWithTurn(0, 0), SceneScores), Op::TextBox).empty());
+}
+
+TEST(PaintBoardPrompts, OnlyOnTheHumansTurnAndOnlyTheOneAskedFor) {
+    struct Row {
+        int32_t scene;
+        int8_t side;
+        std::vector<Point> handPrompt, fieldPrompt;
+    };
+    const Row rows[] = {
+        {SceneHandPrompt, 0, {{4, 442}}, {}},
+        {SceneFieldPrompt, 0, {}, {{410, 216}}},
+        {SceneTurn, 0, {}, {}},
+        {SceneHandPrompt, 1, {}, {}},
+        {SceneFieldPrompt, 1, {}, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "scene " << row.scene << " side " << int{row.side});
+        const Log log = Paint(TableWithTurn(row.side, 1), row.scene);
+        EXPECT_EQ(CopiesOf(log, 616, 852), row.handPrompt);
+        EXPECT_EQ(CopiesOf(log, 616, 892), row.fieldPrompt);
+        for (const Call& call : CallsOf(log, Op::Copy)) {
+            if (call.copy.sheetX == 616) {
+                EXPECT_EQ(call.copy.width, 200);
+                EXPECT_EQ(call.copy.height, 20);
+            }
+        }
+    }
+}
+
+TEST(PaintBoardPrompts, PromptLevelsOnTheComputersTurnPaintExactlyTheTurnLevel) {
+    Table table = TableWithTurn(1, 0);
+    table.SlotCards[56] = 0;
+    table.SlotCards[160] = 4;
+    table.KanBalance[0] = 30;
+    table.KanBalance[1] = 42;
+    table.TodayMon[1] = 2;
+    table.YakuScore[1][MoonSake] = 5;
+    const auto copies = [&](int32_t scene) {
+        std::vector<CopyCall> cells;
+        for (const Call& call : CallsOf(Paint(table, scene), Op::Copy)) cells.push_back(call.copy);
+        return cells;
+    };
+    const std::vector<Op> turn = Ops(Paint(table, SceneTurn));
+    EXPECT_EQ(Ops(Paint(table, SceneHandPrompt)), turn);
+    EXPECT_EQ(Ops(Paint(table, SceneFieldPrompt)), turn);
+    EXPECT_EQ(copies(SceneHandPrompt), copies(SceneTurn));
+    EXPECT_EQ(copies(SceneFieldPrompt), copies(SceneTurn));
+}
+
+}  // namespace
+}  // namespace koikoi::testing
