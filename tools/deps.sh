@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs the Debian packages the build and the tests need, when missing.
+# Sourced by tools/test-all.sh and tools/play.sh; as root it calls apt-get
+# directly, otherwise through sudo.
+
+koikoi_packages_build="cmake make g++ clang libgtest-dev libbenchmark-dev"
+koikoi_packages_windows="g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick \
+fonts-ipafont-mincho fonts-ipafont-gothic locales"
+koikoi_packages_pages="chromium"
+
+koikoi_install() {
+    missing=""
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+            missing="$missing $package"
+    done
+    [ -z "$missing" ] && return 0
+    echo "deps: installing$missing"
+    if [ "$(id -u)" = 0 ]; then
+        sudo=""
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo="sudo"
+    else
+        echo "deps: missing packages:$missing (run as root or install sudo)" >&2
+        return 1
+    fi
+    # shellcheck disable=SC2086
+    $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
+}

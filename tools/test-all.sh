@@ -1,0 +1,39 @@
+#!/bin/sh
+# Builds and runs every test: the debug build, the sanitizer build with the
+# fuzzers, and the Windows program under Wine. Installs what is missing first.
+set -eu
+cd "$(dirname "$0")/.."
+. tools/deps.sh
+
+# shellcheck disable=SC2086
+koikoi_install $koikoi_packages_build $koikoi_packages_windows $koikoi_packages_pages
+
+summary=""
+run_preset() {
+    preset=$1
+    echo "==> $preset: configure, build, test"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    log=$(mktemp)
+    status=0
+    ctest --preset "$preset" 2>&1 | tee "$log" || status=1
+    summary="$summary
+$preset: $(grep -E 'tests passed|tests failed' "$log" | tail -n 1)"
+    counts=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2 \1/p' "$log" | tail -n 1)
+    [ -n "$counts" ] || counts="0 0"
+    total=$((total + ${counts%% *} - ${counts##* }))
+    failed=$((failed + ${counts##* }))
+    rm -f "$log"
+    [ "$status" = 0 ] || failures=1
+}
+
+total=0
+failed=0
+failures=0
+run_preset dev
+run_preset asan
+run_preset mingw
+
+echo "==> summary$summary"
+echo "tests: $total passed, $failed failed"
+exit "$failures"
