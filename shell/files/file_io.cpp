@@ -1,0 +1,137 @@
+// Bounded reading and all-or-nothing replacement of the two small data files.
+#include "shell/files/file_io.h"
+
+#include <cstdio>
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace koikoi {
+
+LinePrefixCollector::LinePrefixCollector(size_t maxLines, size_t maxColumns)
+    : maxLines_(maxLines), maxColumns_(maxColumns) {}
+
+bool LinePrefixCollector::Feed(std::string_view piece) {
+    for (char c : piece) {
+        if (lines_ >= maxLines_) return false;
+        if (c == '\n') {
+            text_.push_back('\n');
+            ++lines_;
+            column_ = 0;
+        } else if (column_ < maxColumns_) {
+            text_.push_back(c);
+            ++column_;
+        }
+    }
+    return lines_ < maxLines_;
+}
+
+bool ReadLinePrefixes(const char* path, size_t maxLines, size_t maxColumns, std::string& out) {
+    out.clear();
+    if (path == nullptr) return false;
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return false;
+    LinePrefixCollector collector(maxLines, maxColumns);
+    char buffer[4096];
+    bool wanted = true;
+    while (wanted) {
+        const size_t got = std::fread(buffer, 1, sizeof buffer, file);
+        if (got == 0) break;
+        wanted = collector.Feed(std::string_view(buffer, got));
+    }
+    // A read error (a folder opened as a file on POSIX, a failing disk) is
+    // not an end of file: the caller must not take a cut text for the file.
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return false;
+    out = collector.Text();
+    return true;
+}
+
+namespace {
+
+// Pushes what the C library has handed to the system on to the disk itself.
+bool SyncToDisk(std::FILE* file) {
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+#ifdef _WIN32
+std::wstring Widen(const std::string& path) {
+    // Paths reach the program in the ANSI code page, as fopen takes them.
+    const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    if (length <= 0) return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+#else
+// Makes the rename itself survive a power cut; best effort, since some file
+// systems refuse to sync a folder and the new content is on the disk anyway.
+void SyncFolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    (void)fsync(fd);
+    close(fd);
+}
+#endif
+
+}  // namespace
+
+std::string FileReplacer::TemporaryPath(const char* path) { return std::string(path) + ".tmp"; }
+
+bool FileReplacer::Replace(const char* path, std::string_view bytes) {
+    if (path == nullptr || *path == '\0') return false;
+    const std::string target(path);
+    const std::string temporary = TemporaryPath(path);
+    if (!WriteDurably(temporary, bytes) || !MoveOver(temporary, target)) {
+        Remove(temporary);
+        return false;
+    }
+    return true;
+}
+
+bool FileReplacer::WriteDurably(const std::string& path, std::string_view bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = ok && std::fflush(file) == 0 && SyncToDisk(file);
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+
+bool FileReplacer::MoveOver(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+    const std::wstring wideFrom = Widen(from);
+    const std::wstring wideTo = Widen(to);
+    if (wideFrom.empty() || wideTo.empty()) return false;
+    return MoveFileExW(wideFrom.c_str(), wideTo.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    if (std::rename(from.c_str(), to.c_str()) != 0) return false;
+    SyncFolderOf(to);
+    return true;
+#endif
+}
+
+void FileReplacer::Remove(const std::string& path) { (void)std::remove(path.c_str()); }
+
+}  // namespace koikoi
