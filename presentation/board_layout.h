@@ -41,10 +41,14 @@ constexpr SheetCell FaceCell(CardId card, FaceSet set) {
 inline constexpr SheetCell kBackCell = {756, 0, 63, 104};
 
 // Month m of 1..12; the rows above m = 1 and below m = 12 hold other pictures.
-constexpr SheetCell MonthMarkerCell(int32_t month) { return {756, 104 + 30 * month, 60, 30}; }
+constexpr SheetCell MonthMarkerCell(int32_t month) {
+    return {756, 104 + 30 * month, 60, 30};
+}
 
 // Combination k in the order of YakuScore.
-constexpr SheetCell YakuLabelCell(int32_t yaku) { return {756, 494 + 20 * yaku, 50, 20}; }
+constexpr SheetCell YakuLabelCell(int32_t yaku) {
+    return {756, 494 + 20 * yaku, 50, 20};
+}
 
 inline constexpr SheetCell kHandPromptCell = {616, 852, 200, 20};
 inline constexpr SheetCell kFieldPromptCell = {616, 892, 200, 20};
@@ -60,13 +64,26 @@ struct SidePieces {
     SheetCell pip;  // one mon
 };
 
+// Side s's row of the strip lies at y = 852 + 40 * s.
 inline constexpr SidePieces kSheetPieces[2] = {
-    // badge              counter labels r = 0, 1, 2                              kan label
-    {{748, 832, 50, 20}, {{300, 852, 50, 20}, {350, 852, 50, 20}, {400, 852, 50, 20}}, {450, 852, 50, 20},
-     // ten               five                one                 pip
-     {502, 852, 22, 20}, {548, 852, 20, 20}, {584, 852, 16, 20}, {600, 852, 8, 10}},
-    {{748, 872, 50, 20}, {{300, 892, 50, 20}, {350, 892, 50, 20}, {400, 892, 50, 20}}, {450, 892, 50, 20},
-     {502, 892, 22, 20}, {548, 892, 20, 20}, {584, 892, 16, 20}, {600, 892, 8, 10}},
+    {
+        .koiBadge = {748, 832, 50, 20},
+        .counterLabel = {{300, 852, 50, 20}, {350, 852, 50, 20}, {400, 852, 50, 20}},
+        .kanLabel = {450, 852, 50, 20},
+        .tenKan = {502, 852, 22, 20},
+        .fiveKan = {548, 852, 20, 20},
+        .oneKan = {584, 852, 16, 20},
+        .pip = {600, 852, 8, 10},
+    },
+    {
+        .koiBadge = {748, 872, 50, 20},
+        .counterLabel = {{300, 892, 50, 20}, {350, 892, 50, 20}, {400, 892, 50, 20}},
+        .kanLabel = {450, 892, 50, 20},
+        .tenKan = {502, 892, 22, 20},
+        .fiveKan = {548, 892, 20, 20},
+        .oneKan = {584, 892, 16, 20},
+        .pip = {600, 892, 8, 10},
+    },
 };
 
 // Fixed places of the board that belong to neither side.
@@ -99,10 +116,32 @@ inline constexpr int32_t kTokensPerRow = 5;
 inline constexpr int32_t kTokenGap = 2;
 
 inline constexpr SidePlaces kSidePlaces[2] = {
-    // counters   pips, step    kan label   tokens        yaku labels, step  turn label box, colour
-    {{2, 232}, {12, 254}, 11, {2, 360}, {8, 382}, +1, {280, 460}, 55, {4, 464, 144, 484}, {209, 248, 246}},
-    {{964, 250}, {995, 272}, -11, {964, 378}, {1008, 400}, -1, {685, 216}, -55, {872, 210, 1012, 230},
-     {246, 216, 244}},
+    {
+        // The human: the left edge and the bottom of the board.
+        .counterLabel = {2, 232},
+        .firstPip = {12, 254},
+        .pipStep = 11,
+        .kanLabel = {2, 360},
+        .tokenRowStart = {8, 382},
+        .tokenDirection = +1,
+        .firstYakuLabel = {280, 460},
+        .yakuLabelStep = 55,
+        .turnBox = {4, 464, 144, 484},
+        .turnColour = {209, 248, 246},
+    },
+    {
+        // The computer: the right edge and the top of the board.
+        .counterLabel = {964, 250},
+        .firstPip = {995, 272},
+        .pipStep = -11,
+        .kanLabel = {964, 378},
+        .tokenRowStart = {1008, 400},
+        .tokenDirection = -1,
+        .firstYakuLabel = {685, 216},
+        .yakuLabelStep = -55,
+        .turnBox = {872, 210, 1012, 230},
+        .turnColour = {246, 216, 244},
+    },
 };
 
 // Colours (red, green, blue).

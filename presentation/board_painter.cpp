@@ -57,7 +57,8 @@ void PaintCounters(const Table& table, Canvas& canvas, int32_t side) {
     const SidePlaces& places = kSidePlaces[side];
     for (int32_t row = 0; row < 3; ++row) {
         const int32_t rowOffset = kCounterRowStep * row;
-        Copy(canvas, pieces.counterLabel[row], places.counterLabel.x, places.counterLabel.y + rowOffset);
+        Copy(canvas, pieces.counterLabel[row], places.counterLabel.x,
+             places.counterLabel.y + rowOffset);
         const int32_t pips = (table.*kCounters[row])[side];
         for (int32_t pip = 0; pip < pips; ++pip) {
             Copy(canvas, pieces.pip, places.firstPip.x + places.pipStep * pip,
@@ -129,8 +130,10 @@ void PaintTurnLabel(const Table& table, Canvas& canvas) {
 // rather than joining it: at that point the hand card is already chosen.
 void PaintPrompt(const Table& table, Canvas& canvas, int32_t scene) {
     if (table.CurrentSide != 0) return;
-    if (scene == SceneHandPrompt) Copy(canvas, kHandPromptCell, kHandPromptPlace.x, kHandPromptPlace.y);
-    if (scene == SceneFieldPrompt) Copy(canvas, kFieldPromptCell, kFieldPromptPlace.x, kFieldPromptPlace.y);
+    if (scene == SceneHandPrompt)
+        Copy(canvas, kHandPromptCell, kHandPromptPlace.x, kHandPromptPlace.y);
+    if (scene == SceneFieldPrompt)
+        Copy(canvas, kFieldPromptCell, kFieldPromptPlace.x, kFieldPromptPlace.y);
 }
 
 void PaintScene(const Table& table, const SlotPositions& positions, Canvas& canvas, int32_t scene) {
@@ -153,35 +156,41 @@ void PaintScene(const Table& table, const SlotPositions& positions, Canvas& canv
 bool BuildAnnouncement(const Table& table, int32_t message, int32_t amount, TextBuffer& text) {
     const char* side = CurrentSideName(table);
     switch (message) {
-    case MsgNewYear:
-        // The new year always introduces the opponent, whoever has the turn.
-        AppendText(text, texts::kMsgNewYearHead);
-        AppendText(text, OpponentName(table.OpponentId));
-        AppendText(text, texts::kMsgNewYearTail);
-        return true;
-    case MsgNewMonth: AppendText(text, texts::kMsgNewMonth); return true;
-    case MsgNewDay: AppendText(text, texts::kMsgNewDay); return true;
-    case MsgAddToDay:
-        AppendText(text, side);
-        AppendText(text, texts::kMsgAddToDayTail);
-        return true;
-    case MsgAddToMonth:
-        AppendText(text, side);
-        AppendText(text, texts::kMsgAddToMonthTail);
-        return true;
-    case MsgMonthWon: {
-        TextBuffer head = "";
-        AppendText(head, texts::kMsgMonthWonHead);
-        AppendText(head, side);
-        AppendText(head, texts::kMsgMonthWonMiddle);
-        // snprintf cuts an overlong text at the buffer's end like AppendText.
-        return std::snprintf(text, sizeof text, "%s%d%s", head, amount, texts::kMsgMonthWonTail) >= 0;
-    }
-    case MsgKoiKoi:
-        AppendText(text, side);
-        AppendText(text, texts::kMsgKoiKoiTail);
-        return true;
-    default: return false;
+        case MsgNewYear:
+            // The new year always introduces the opponent, whoever has the turn.
+            AppendText(text, texts::kMsgNewYearHead);
+            AppendText(text, OpponentName(table.OpponentId));
+            AppendText(text, texts::kMsgNewYearTail);
+            return true;
+        case MsgNewMonth:
+            AppendText(text, texts::kMsgNewMonth);
+            return true;
+        case MsgNewDay:
+            AppendText(text, texts::kMsgNewDay);
+            return true;
+        case MsgAddToDay:
+            AppendText(text, side);
+            AppendText(text, texts::kMsgAddToDayTail);
+            return true;
+        case MsgAddToMonth:
+            AppendText(text, side);
+            AppendText(text, texts::kMsgAddToMonthTail);
+            return true;
+        case MsgMonthWon: {
+            TextBuffer head = "";
+            AppendText(head, texts::kMsgMonthWonHead);
+            AppendText(head, side);
+            AppendText(head, texts::kMsgMonthWonMiddle);
+            // snprintf cuts an overlong text at the buffer's end like AppendText.
+            return std::snprintf(text, sizeof text, "%s%d%s", head, amount,
+                                 texts::kMsgMonthWonTail) >= 0;
+        }
+        case MsgKoiKoi:
+            AppendText(text, side);
+            AppendText(text, texts::kMsgKoiKoiTail);
+            return true;
+        default:
+            return false;
     }
 }
 

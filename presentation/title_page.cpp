@@ -21,14 +21,10 @@ struct Paragraph {
 // The introduction runs from x = 6 to 580, the bullet points (each opening
 // with a middle dot) from x = 16 to 590.
 inline constexpr Paragraph kGuide[] = {
-    {{6, 6, 580, 40}, texts::kPage1},
-    {{6, 46, 580, 80}, texts::kPage2},
-    {{6, 86, 580, 120}, texts::kPage3},
-    {{6, 126, 580, 177}, texts::kPage4},
-    {{16, 183, 590, 217}, texts::kPage5},
-    {{16, 223, 590, 240}, texts::kPage6},
-    {{16, 246, 590, 280}, texts::kPage7},
-    {{16, 286, 590, 320}, texts::kPage8},
+    {{6, 6, 580, 40}, texts::kPage1},     {{6, 46, 580, 80}, texts::kPage2},
+    {{6, 86, 580, 120}, texts::kPage3},   {{6, 126, 580, 177}, texts::kPage4},
+    {{16, 183, 590, 217}, texts::kPage5}, {{16, 223, 590, 240}, texts::kPage6},
+    {{16, 246, 590, 280}, texts::kPage7}, {{16, 286, 590, 320}, texts::kPage8},
 };
 inline constexpr Box kOpponentLineBox = {16, 326, 590, 343};
 
@@ -37,7 +33,8 @@ inline constexpr Box kOpponentLineBox = {16, 326, 590, 343};
 void PaintTitle(Canvas& canvas, uint8_t opponentId) {
     canvas.Fill(kPage, kPageColour);
     for (const Paragraph& paragraph : kGuide) {
-        canvas.Text(paragraph.box, TextFont::Page, kGuideColour, TextLayout::WordWrap, paragraph.text);
+        canvas.Text(paragraph.box, TextFont::Page, kGuideColour, TextLayout::WordWrap,
+                    paragraph.text);
     }
 
     // The name stands between two blanks inside the brackets: the head

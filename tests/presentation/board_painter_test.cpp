@@ -1,8 +1,9 @@
 // The board painter's scene repaint: cards, month marker, score panels,
 // combination labels and badge, and the order of its steps and pauses.
+#include "presentation/board_painter.h"
+
 #include <gtest/gtest.h>
 
-#include "presentation/board_painter.h"
 #include "tests/presentation/recording.h"
 
 namespace koikoi::testing {
@@ -15,11 +16,14 @@ Log Paint(const Table& table, int32_t scene, int32_t pauseBefore = 0, int32_t me
     Log log;
     RecordingCanvas canvas(log);
     RecordingHost host(log);
-    PaintBoard(table, kPositions, canvas, host, scene, pauseBefore, message, amount, slot, pauseAfter);
+    PaintBoard(table, kPositions, canvas, host, scene, pauseBefore, message, amount, slot,
+               pauseAfter);
     return log;
 }
 
-Point SlotPlace(SlotId slot) { return {1000 + slot, 2000 + slot}; }
+Point SlotPlace(SlotId slot) {
+    return {1000 + slot, 2000 + slot};
+}
 
 // ---- steps and pauses ----
 
@@ -33,13 +37,17 @@ TEST(PaintBoardSteps, EveryStepInOrderWithPauseBeforeAfterTheSceneAndContextFree
     std::vector<Op> ops = Ops(log);
     // Keep the steps' markers; the scene's copies and felt are checked elsewhere.
     std::erase_if(ops, [](Op op) { return op == Op::Copy || op == Op::Fill; });
+    // clang-format off
     const std::vector<Op> expected = {
-        Op::Acquire, Op::TextBox /* turn label */, Op::Present,  // scene
-        Op::Pause,                                                  // pauseBefore
-        Op::TextBox, Op::Present,                                   // announcement
-        Op::Frame,   Op::Present,                                   // frame
-        Op::Release, Op::Pause,                                     // pauseAfter
+        Op::Acquire,
+        Op::TextBox, Op::Present,  // scene with its turn label
+        Op::Pause,                 // pauseBefore
+        Op::TextBox, Op::Present,  // announcement
+        Op::Frame, Op::Present,    // frame
+        Op::Release,
+        Op::Pause,                 // pauseAfter
     };
+    // clang-format on
     EXPECT_EQ(ops, expected);
 
     const std::vector<Call> pauses = CallsOf(log, Op::Pause);
@@ -56,22 +64,22 @@ TEST(PaintBoardSteps, CallsOfTheMatchFlowPresentAndPauseAsAsked) {
         std::vector<int32_t> pauses;
     };
     const Row rows[] = {
-        {0, 1000, 0, 0, -1, 0, 2, {1000}},       // new year
+        {0, 1000, 0, 0, -1, 0, 2, {1000}},           // new year
         {1, 1000, 1, 0, -1, 1000, 2, {1000, 1000}},  // new month
         {3, 1000, 2, 0, -1, 500, 2, {1000, 500}},    // new day
         {-1, 1000, 1, 0, -1, 500, 1, {1000, 500}},   // opening sequence
         {2, 80, -1, 0, -1, 0, 1, {80}},              // a dealt card
         {3, 0, -1, 0, -1, 0, 1, {}},
-        {-1, 0, 5, 3, -1, 1500, 1, {1500}},          // the month's winner
-        {-1, 0, -1, 0, 165, 500, 1, {500}},          // a capture's frame
-        {4, 0, -1, 0, -1, -1, 1, {}},                // a negative pause is none
+        {-1, 0, 5, 3, -1, 1500, 1, {1500}},  // the month's winner
+        {-1, 0, -1, 0, 165, 500, 1, {500}},  // a capture's frame
+        {4, 0, -1, 0, -1, -1, 1, {}},        // a negative pause is none
         {-1, -5, -1, 0, -1, 0, 0, {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << "scene " << row.scene << " message " << row.message
                                           << " slot " << row.slot);
-        const Log log = Paint(EmptyTable(), row.scene, row.pauseBefore, row.message, row.amount, row.slot,
-                              row.pauseAfter);
+        const Log log = Paint(EmptyTable(), row.scene, row.pauseBefore, row.message, row.amount,
+                              row.slot, row.pauseAfter);
         EXPECT_EQ(CallsOf(log, Op::Present).size(), row.presents);
         std::vector<int32_t> pauses;
         for (const Call& call : CallsOf(log, Op::Pause)) pauses.push_back(call.ms);
@@ -95,7 +103,8 @@ TEST(PaintBoardSteps, FrameRunsAroundTheSlotsPlaceWhetherOrNotItHoldsACard) {
         EXPECT_EQ(frames[0].at, SlotPlace(slot));
     }
     // No slot lies past the table, so there is no place to frame.
-    EXPECT_EQ(Ops(Paint(table, -1, 0, -1, 0, kSlots, 0)), (std::vector<Op>{Op::Acquire, Op::Release}));
+    EXPECT_EQ(Ops(Paint(table, -1, 0, -1, 0, kSlots, 0)),
+              (std::vector<Op>{Op::Acquire, Op::Release}));
 }
 
 // ---- felt and cards ----
@@ -220,8 +229,9 @@ TEST(PaintBoardScores, OnePipPerMonElevenApartRightwardsForTheHumanLeftwardsForT
         {1, -8, 0, 0, {}},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "side " << row.side << " counters " << int{row.turnGain}
-                                          << "," << int{row.todayMon} << "," << int{row.monthMon});
+        SCOPED_TRACE(::testing::Message()
+                     << "side " << row.side << " counters " << int{row.turnGain} << ","
+                     << int{row.todayMon} << "," << int{row.monthMon});
         Table table = EmptyTable();
         table.TurnGain[row.side] = row.turnGain;
         table.TodayMon[row.side] = row.todayMon;
@@ -249,7 +259,9 @@ std::vector<Token> KanTokens(const Log& log, int32_t side) {
     std::vector<Token> tokens;
     for (const Call& call : CallsOf(log, Op::Copy)) {
         const int32_t sheetX = call.copy.sheetX;
-        if (call.copy.sheetY != 852 + 40 * side || (sheetX != 502 && sheetX != 548 && sheetX != 584)) continue;
+        if (call.copy.sheetY != 852 + 40 * side ||
+            (sheetX != 502 && sheetX != 548 && sheetX != 584))
+            continue;
         const int32_t width = sheetX == 502 ? 22 : sheetX == 548 ? 20 : 16;
         EXPECT_EQ(call.copy.width, width);
         EXPECT_EQ(call.copy.height, 20);
@@ -268,11 +280,31 @@ TEST(PaintBoardScores, KanTokensInRowsOfFive) {
     const Row rows[] = {
         {0, 36, {{ten, 8, 382}, {ten, 32, 382}, {ten, 56, 382}, {five, 80, 382}, {one, 102, 382}}},
         // The computer's right edges: 1008, then each token's width + 2 to the left.
-        {1, 36, {{ten, 986, 400}, {ten, 962, 400}, {ten, 938, 400}, {five, 916, 400}, {one, 898, 400}}},
-        {0, 72, {{ten, 8, 382}, {ten, 32, 382}, {ten, 56, 382}, {ten, 80, 382}, {ten, 104, 382},
-                 {ten, 8, 404}, {ten, 32, 404}, {one, 56, 404}, {one, 74, 404}}},
-        {1, 72, {{ten, 986, 400}, {ten, 962, 400}, {ten, 938, 400}, {ten, 914, 400}, {ten, 890, 400},
-                 {ten, 986, 422}, {ten, 962, 422}, {one, 944, 422}, {one, 926, 422}}},
+        {1,
+         36,
+         {{ten, 986, 400}, {ten, 962, 400}, {ten, 938, 400}, {five, 916, 400}, {one, 898, 400}}},
+        {0,
+         72,
+         {{ten, 8, 382},
+          {ten, 32, 382},
+          {ten, 56, 382},
+          {ten, 80, 382},
+          {ten, 104, 382},
+          {ten, 8, 404},
+          {ten, 32, 404},
+          {one, 56, 404},
+          {one, 74, 404}}},
+        {1,
+         72,
+         {{ten, 986, 400},
+          {ten, 962, 400},
+          {ten, 938, 400},
+          {ten, 914, 400},
+          {ten, 890, 400},
+          {ten, 986, 422},
+          {ten, 962, 422},
+          {one, 944, 422},
+          {one, 926, 422}}},
         {0, 4, {{one, 8, 382}, {one, 26, 382}, {one, 44, 382}, {one, 62, 382}}},
         {1, 5, {{five, 988, 400}}},
         {0, 0, {}},
@@ -281,7 +313,8 @@ TEST(PaintBoardScores, KanTokensInRowsOfFive) {
         {1, -36, {}},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "side " << row.side << " balance " << int{row.balance});
+        SCOPED_TRACE(::testing::Message()
+                     << "side " << row.side << " balance " << int{row.balance});
         Table table = EmptyTable();
         table.KanBalance[row.side] = row.balance;
         table.KanBalance[1 - row.side] = 0;
@@ -329,7 +362,8 @@ TEST(PaintBoardScores, KoiKoiBadgeShowsTheHumansCallFirst) {
         {1, 1, {humanBadge}},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "called " << int{row.human} << "," << int{row.computer});
+        SCOPED_TRACE(::testing::Message()
+                     << "called " << int{row.human} << "," << int{row.computer});
         Table table = EmptyTable();
         table.KoiCalled[0] = row.human;
         table.KoiCalled[1] = row.computer;

@@ -19,25 +19,42 @@ const std::string kByakko = "\x94\x92\x8C\xD5";         // 白虎
 const std::string kGenbu = "\x8C\xBA\x95\x90";          // 玄武
 // 新しい年に入ります。対戦者は␣ … ␣です。
 const std::string kNewYearHead =
-    "\x90V\x82\xB5\x82\xA2\x94N\x82\xC9\x93\xFC\x82\xE8\x82\xDC\x82\xB7\x81" "B\x91\xCE\x90\xED\x8E\xD2\x82\xCD ";
-const std::string kNewYearTail = " \x82\xC5\x82\xB7\x81" "B";
+    "\x90V\x82\xB5\x82\xA2\x94N\x82\xC9\x93\xFC\x82\xE8\x82\xDC\x82\xB7\x81"
+    "B\x91\xCE\x90\xED\x8E\xD2\x82\xCD ";
+const std::string kNewYearTail =
+    " \x82\xC5\x82\xB7\x81"
+    "B";
 // 新しい月に入ります。
-const std::string kNewMonth = "\x90V\x82\xB5\x82\xA2\x8C\x8E\x82\xC9\x93\xFC\x82\xE8\x82\xDC\x82\xB7\x81" "B";
+const std::string kNewMonth =
+    "\x90V\x82\xB5\x82\xA2\x8C\x8E\x82\xC9\x93\xFC\x82\xE8\x82\xDC\x82\xB7\x81"
+    "B";
 // 新しい一日が始ります。
-const std::string kNewDay = "\x90V\x82\xB5\x82\xA2\x88\xEA\x93\xFA\x82\xAA\x8En\x82\xE8\x82\xDC\x82\xB7\x81" "B";
+const std::string kNewDay =
+    "\x90V\x82\xB5\x82\xA2\x88\xEA\x93\xFA\x82\xAA\x8En\x82\xE8\x82\xDC\x82\xB7\x81"
+    "B";
 // の獲得した文数を今日文に加えます。 / …今月文に加えます。
 const std::string kAddToDay =
-    "\x82\xCC\x8Al\x93\xBE\x82\xB5\x82\xBD\x95\xB6\x90\x94\x82\xF0\x8D\xA1\x93\xFA\x95\xB6\x82\xC9\x89\xC1\x82\xA6"
-    "\x82\xDC\x82\xB7\x81" "B";
+    "\x82\xCC\x8Al\x93\xBE\x82\xB5\x82\xBD\x95\xB6\x90\x94\x82\xF0\x8D\xA1\x93\xFA\x95\xB6\x82\xC9"
+    "\x89\xC1\x82\xA6"
+    "\x82\xDC\x82\xB7\x81"
+    "B";
 const std::string kAddToMonth =
-    "\x82\xCC\x8Al\x93\xBE\x82\xB5\x82\xBD\x95\xB6\x90\x94\x82\xF0\x8D\xA1\x8C\x8E\x95\xB6\x82\xC9\x89\xC1\x82\xA6"
-    "\x82\xDC\x82\xB7\x81" "B";
+    "\x82\xCC\x8Al\x93\xBE\x82\xB5\x82\xBD\x95\xB6\x90\x94\x82\xF0\x8D\xA1\x8C\x8E\x95\xB6\x82\xC9"
+    "\x89\xC1\x82\xA6"
+    "\x82\xDC\x82\xB7\x81"
+    "B";
 // 今月は … の勝、獲得貫数は␣ … ␣貫です。
 const std::string kMonthWonHead = "\x8D\xA1\x8C\x8E\x82\xCD";
-const std::string kMonthWonMiddle = "\x82\xCC\x8F\x9F\x81" "A\x8Al\x93\xBE\x8A\xD1\x90\x94\x82\xCD ";
-const std::string kMonthWonTail = " \x8A\xD1\x82\xC5\x82\xB7\x81" "B";
+const std::string kMonthWonMiddle =
+    "\x82\xCC\x8F\x9F\x81"
+    "A\x8Al\x93\xBE\x8A\xD1\x90\x94\x82\xCD ";
+const std::string kMonthWonTail =
+    " \x8A\xD1\x82\xC5\x82\xB7\x81"
+    "B";
 // は「来い」を掛けました。
-const std::string kKoiKoi = "\x82\xCD\x81u\x97\x88\x82\xA2\x81v\x82\xF0\x8A|\x82\xAF\x82\xDC\x82\xB5\x82\xBD\x81" "B";
+const std::string kKoiKoi =
+    "\x82\xCD\x81u\x97\x88\x82\xA2\x81v\x82\xF0\x8A|\x82\xAF\x82\xDC\x82\xB5\x82\xBD\x81"
+    "B";
 // の番です
 const std::string kTurnTail = "\x82\xCC\x94\xD4\x82\xC5\x82\xB7";
 
@@ -82,9 +99,8 @@ TEST(PaintBoardAnnouncements, TextsByteForByteInTheAnnouncementBox) {
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << "message " << row.message << " side " << int{row.side}
                                           << " opponent " << int{row.opponent});
-        const std::vector<Call> boxes = CallsOf(Paint(TableWithTurn(row.side, row.opponent), -1, row.message,
-                                                      row.amount),
-                                                Op::TextBox);
+        const std::vector<Call> boxes = CallsOf(
+            Paint(TableWithTurn(row.side, row.opponent), -1, row.message, row.amount), Op::TextBox);
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].text, row.text);
         EXPECT_EQ(boxes[0].box, (Box{206, 276, 806, 316}));
@@ -100,7 +116,8 @@ TEST(PaintBoardAnnouncements, AmountIsWrittenInPlainDecimal) {
     for (int32_t amount : {0, 1, 10, -2}) {
         const std::vector<Call> boxes = CallsOf(Paint(table, -1, MsgMonthWon, amount), Op::TextBox);
         ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].text, kMonthWonHead + kHuman + kMonthWonMiddle + std::to_string(amount) + kMonthWonTail);
+        EXPECT_EQ(boxes[0].text, kMonthWonHead + kHuman + kMonthWonMiddle + std::to_string(amount) +
+                                     kMonthWonTail);
     }
 }
 
@@ -126,9 +143,10 @@ TEST(PaintBoardTurnLabel, NameAndBoxOfTheSideToPlay) {
         {1, 3, kGenbu + kTurnTail, {872, 210, 1012, 230}, {246, 216, 244}},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "side " << int{row.side} << " opponent " << int{row.opponent});
-        const std::vector<Call> boxes = CallsOf(Paint(TableWithTurn(row.side, row.opponent), SceneTurn),
-                                                Op::TextBox);
+        SCOPED_TRACE(::testing::Message()
+                     << "side " << int{row.side} << " opponent " << int{row.opponent});
+        const std::vector<Call> boxes =
+            CallsOf(Paint(TableWithTurn(row.side, row.opponent), SceneTurn), Op::TextBox);
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].text, row.text);
         EXPECT_EQ(boxes[0].box, row.box);

@@ -21,15 +21,19 @@ void* operator new(std::size_t size) {
     if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
     throw std::bad_alloc();
 }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block) noexcept {
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+    std::free(block);
+}
 
 namespace koikoi::testing {
 namespace {
 
 // Draws nothing and keeps nothing, so only the painter itself could allocate.
 class CountingCanvas : public Canvas {
-public:
+  public:
     void AcquireWindow() override { ++calls; }
     void ReleaseWindow() override { ++calls; }
     void CopyCell(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override { ++calls; }

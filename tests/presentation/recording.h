@@ -36,13 +36,13 @@ struct Call {
     TextFont font{};
     TextLayout layout{};
     std::string text{};  // the bytes as handed over
-    int32_t ms = 0;    // Pause
+    int32_t ms = 0;      // Pause
 };
 
 using Log = std::vector<Call>;
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     explicit RecordingCanvas(Log& log) : log_(log) {}
 
     void AcquireWindow() override { log_.push_back({.op = Op::Acquire}); }
@@ -55,7 +55,8 @@ public:
         log_.push_back({.op = Op::Fill, .box = box, .colour = colour});
     }
     void TextBox(Box box, Rgb colour, TextFont font, const char* text) override {
-        log_.push_back({.op = Op::TextBox, .box = box, .colour = colour, .font = font, .text = text});
+        log_.push_back(
+            {.op = Op::TextBox, .box = box, .colour = colour, .font = font, .text = text});
     }
     void Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) override {
         log_.push_back({.op = Op::Text,
@@ -69,13 +70,13 @@ public:
     void Present() override { log_.push_back({.op = Op::Present}); }
     void PresentPage() override { log_.push_back({.op = Op::PresentPage}); }
 
-private:
+  private:
     Log& log_;
 };
 
 // Only the pauses matter to the painter; the rest of the host is inert.
 class RecordingHost : public Host {
-public:
+  public:
     explicit RecordingHost(Log& log) : log_(log) {}
 
     void PaintBoard(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
@@ -88,7 +89,7 @@ public:
     void DestroyWindow() override {}
     void RecordMonthResult(int32_t, int32_t) override {}
 
-private:
+  private:
     Log& log_;
 };
 

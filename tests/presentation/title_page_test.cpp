@@ -1,16 +1,19 @@
 // The guide page: its paragraphs in their boxes, the opponent's line in red,
 // and nothing drawn outside the 600 x 400 page.
+#include "presentation/title_page.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "presentation/title_page.h"
 #include "tests/presentation/recording.h"
 
 namespace koikoi::testing {
 namespace {
 
-const std::string kMiddleDot = "\x81" "E";  // ・, the bullet points' opening
+const std::string kMiddleDot =
+    "\x81"
+    "E";  // ・, the bullet points' opening
 
 Log PaintPage(uint8_t opponent) {
     Log log;
@@ -33,8 +36,9 @@ TEST(PaintTitle, WhitePageThenNineParagraphsThenTheCopyToTheWindow) {
 
 TEST(PaintTitle, ParagraphsInTheirBoxesIntroductionFirstThenBulletPoints) {
     const Box boxes[] = {
-        {6, 6, 580, 40},     {6, 46, 580, 80},    {6, 86, 580, 120},   {6, 126, 580, 177},  {16, 183, 590, 217},
-        {16, 223, 590, 240}, {16, 246, 590, 280}, {16, 286, 590, 320}, {16, 326, 590, 343},
+        {6, 6, 580, 40},     {6, 46, 580, 80},    {6, 86, 580, 120},
+        {6, 126, 580, 177},  {16, 183, 590, 217}, {16, 223, 590, 240},
+        {16, 246, 590, 280}, {16, 286, 590, 320}, {16, 326, 590, 343},
     };
     const std::vector<Call> texts = CallsOf(PaintPage(0), Op::Text);
     ASSERT_EQ(texts.size(), 9u);
@@ -49,16 +53,23 @@ TEST(PaintTitle, ParagraphsInTheirBoxesIntroductionFirstThenBulletPoints) {
     }
     // ・ゲームは２人で行います。１人はあなた、もう１人はコンピュータです。
     EXPECT_EQ(texts[5].text,
-              "\x81" "E\x83Q\x81[\x83\x80\x82\xCD\x82Q\x90l\x82\xC5\x8Ds\x82\xA2\x82\xDC\x82\xB7\x81" "B\x82P\x90l\x82\xCD"
-              "\x82\xA0\x82\xC8\x82\xBD\x81" "A\x82\xE0\x82\xA4\x82P\x90l\x82\xCD"
-              "\x83R\x83\x93\x83s\x83\x85\x81[\x83^\x82\xC5\x82\xB7\x81" "B");
+              "\x81"
+              "E\x83Q\x81[\x83\x80\x82\xCD\x82Q\x90l\x82\xC5\x8Ds\x82\xA2\x82\xDC\x82\xB7\x81"
+              "B\x82P\x90l\x82\xCD"
+              "\x82\xA0\x82\xC8\x82\xBD\x81"
+              "A\x82\xE0\x82\xA4\x82P\x90l\x82\xCD"
+              "\x83R\x83\x93\x83s\x83\x85\x81[\x83^\x82\xC5\x82\xB7\x81"
+              "B");
 }
 
 TEST(PaintTitle, RedLineNamesTheChosenOpponentBetweenBlanks) {
     // ・現在設定されている対戦者は「␣青龍␣」です。
     const std::string expected =
-        "\x81" "E\x8C\xBB\x8D\xDD\x90\xDD\x92\xE8\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xE9\x91\xCE\x90\xED\x8E\xD2\x82\xCD"
-        "\x81u \x90\xC2\x97\xB4 \x81v\x82\xC5\x82\xB7\x81" "B";
+        "\x81"
+        "E\x8C\xBB\x8D\xDD\x90\xDD\x92\xE8\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xE9\x91\xCE\x90\xED"
+        "\x8E\xD2\x82\xCD"
+        "\x81u \x90\xC2\x97\xB4 \x81v\x82\xC5\x82\xB7\x81"
+        "B";
     const Log log = PaintPage(1);
     const Call& line = log[log.size() - 2];
     ASSERT_EQ(line.op, Op::Text);
@@ -68,12 +79,15 @@ TEST(PaintTitle, RedLineNamesTheChosenOpponentBetweenBlanks) {
 
 TEST(PaintTitle, OnlyTheRedLineChangesWithTheOpponent) {
     const std::vector<Call> first = CallsOf(PaintPage(0), Op::Text);
-    const std::string names[] = {"\x8E\xE9\x90\x9D", "\x90\xC2\x97\xB4", "\x94\x92\x8C\xD5", "\x8C\xBA\x95\x90"};
+    const std::string names[] = {"\x8E\xE9\x90\x9D", "\x90\xC2\x97\xB4", "\x94\x92\x8C\xD5",
+                                 "\x8C\xBA\x95\x90"};
     for (uint8_t opponent = 0; opponent < 4; ++opponent) {
         const std::vector<Call> texts = CallsOf(PaintPage(opponent), Op::Text);
         ASSERT_EQ(texts.size(), 9u);
-        for (size_t i = 0; i < 8; ++i) EXPECT_EQ(texts[i].text, first[i].text) << "opponent " << int{opponent};
-        EXPECT_NE(texts[8].text.find(" " + names[opponent] + " "), std::string::npos) << int{opponent};
+        for (size_t i = 0; i < 8; ++i)
+            EXPECT_EQ(texts[i].text, first[i].text) << "opponent " << int{opponent};
+        EXPECT_NE(texts[8].text.find(" " + names[opponent] + " "), std::string::npos)
+            << int{opponent};
     }
     // An identifier outside the four names nobody rather than reading past the names.
     const std::vector<Call> unknown = CallsOf(PaintPage(4), Op::Text);
