@@ -1,0 +1,229 @@
+// GDI drawing for the board and the guide page. Every pen, brush and font is
+// created for one drawing step, selected, used, put back and deleted.
+#include "shell/windows/gdi_canvas.h"
+
+#include <string>
+
+#include "game/slot_positions.h"
+#include "game/texts.h"
+#include "shell/windows/wide_text.h"
+#include "shell/windows/window_rules.h"
+
+namespace koikoi {
+
+namespace {
+
+constexpr int32_t kSheetWidth = 819;
+constexpr int32_t kSheetHeight = 932;
+constexpr int32_t kPageWidth = 600;
+constexpr int32_t kPageHeight = 400;
+constexpr COLORREF kFrameColour = RGB(0, 255, 255);
+constexpr int32_t kFrameWidth = 3;
+constexpr int32_t kCornerEllipse = 10;
+
+COLORREF ToColorref(Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
+
+RECT ToRect(Box box) { return RECT{box.left, box.top, box.right, box.bottom}; }
+
+HFONT CreateFontFor(TextFont font) {
+    switch (font) {
+    case TextFont::TurnLabel:
+        return CreateMinchoFont(20, FW_BOLD);
+    case TextFont::Announcement:
+        return CreateMinchoFont(30, 0);
+    case TextFont::Page:
+        break;
+    }
+    return CreateMinchoFont(16, 0);
+}
+
+UINT DrawFlagsFor(TextLayout layout) {
+    // No single-line flag for the centred boxes: the text starts at the box's
+    // top edge and is clipped to it, as the board's labels are laid out.
+    return layout == TextLayout::WordWrap ? UINT{DT_WORDBREAK} : UINT{DT_CENTER | DT_VCENTER};
+}
+
+void DrawShiftJis(HDC dc, const char* text, Box box, UINT flags) {
+    const std::wstring wide = WideFromShiftJis(text);
+    RECT rect = ToRect(box);
+    DrawTextW(dc, wide.c_str(), -1, &rect, flags);
+}
+
+void ReleaseMemoryBitmap(MemoryBitmap& memory) {
+    if (memory.dc != nullptr) {
+        if (memory.previous != nullptr) {
+            SelectObject(memory.dc, memory.previous);
+        }
+        DeleteDC(memory.dc);
+    }
+    if (memory.bitmap != nullptr) {
+        DeleteObject(memory.bitmap);
+    }
+    memory = MemoryBitmap{};
+}
+
+}  // namespace
+
+HFONT CreateMinchoFont(int32_t height, int32_t weight) {
+    // The face name is converted from the stored Shift-JIS bytes, so that the
+    // font is found whatever the system's ANSI code page is.
+    const std::wstring face = WideFromShiftJis(texts::kBoardFontFace);
+    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+}
+
+class GdiCanvas::WindowDc {
+public:
+    explicit WindowDc(const GdiCanvas& canvas)
+        : window_(canvas.window_),
+          dc_(canvas.heldDc_ != nullptr ? canvas.heldDc_ : GetDC(canvas.window_)),
+          owned_(canvas.heldDc_ == nullptr) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (owned_ && dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+    bool owned_;
+};
+
+void GdiCanvas::Create(HWND window, const wchar_t* sheetPath, int32_t viewWidth,
+                       int32_t viewHeight) {
+    Release();
+    window_ = window;
+    viewWidth_ = viewWidth;
+    viewHeight_ = viewHeight;
+    HDC windowDc = GetDC(window);
+
+    // A missing or unreadable sheet is passed over: the cards stay blank.
+    sheet_.bitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, sheetPath, IMAGE_BITMAP, kSheetWidth, kSheetHeight, LR_LOADFROMFILE));
+    sheet_.dc = CreateCompatibleDC(windowDc);
+    if (sheet_.bitmap != nullptr) {
+        sheet_.previous = SelectObject(sheet_.dc, sheet_.bitmap);
+    }
+
+    board_.bitmap = CreateCompatibleBitmap(windowDc, kBoardWidth, kBoardHeight);
+    board_.dc = CreateCompatibleDC(windowDc);
+    board_.previous = SelectObject(board_.dc, board_.bitmap);
+    PatBlt(board_.dc, 0, 0, kBoardWidth, kBoardHeight, WHITENESS);
+
+    ReleaseDC(window, windowDc);
+}
+
+void GdiCanvas::Release() {
+    if (heldDc_ != nullptr) {
+        ReleaseDC(window_, heldDc_);
+        heldDc_ = nullptr;
+        holdDepth_ = 0;
+    }
+    ReleaseMemoryBitmap(board_);
+    ReleaseMemoryBitmap(sheet_);
+}
+
+void GdiCanvas::CopyToWindow(HDC target, int32_t clientWidth) const {
+    if (board_.dc == nullptr) {
+        return;
+    }
+    if (PaintCopyFor(clientWidth) == PaintCopy::WholeBoardStretched) {
+        StretchBlt(target, 0, 0, viewWidth_, viewHeight_, board_.dc, 0, 0, kBoardWidth,
+                   kBoardHeight, SRCCOPY);
+    } else {
+        BitBlt(target, 0, 0, kPageWidth, kPageHeight, board_.dc, 0, 0, SRCCOPY);
+    }
+}
+
+void GdiCanvas::AcquireWindow() {
+    // Nested holds share one context; only the outermost release lets it go.
+    if (holdDepth_++ == 0) {
+        heldDc_ = GetDC(window_);
+    }
+}
+
+void GdiCanvas::ReleaseWindow() {
+    if (holdDepth_ > 0 && --holdDepth_ == 0) {
+        ReleaseDC(window_, heldDc_);
+        heldDc_ = nullptr;
+    }
+}
+
+void GdiCanvas::CopyCell(int32_t sheetX, int32_t sheetY, int32_t width, int32_t height,
+                         int32_t x, int32_t y) {
+    if (sheet_.bitmap == nullptr) {
+        return;
+    }
+    BitBlt(board_.dc, x, y, width, height, sheet_.dc, sheetX, sheetY, SRCCOPY);
+}
+
+void GdiCanvas::Fill(Box box, Rgb colour) {
+    HBRUSH brush = CreateSolidBrush(ToColorref(colour));
+    HGDIOBJ previous = SelectObject(board_.dc, brush);
+    PatBlt(board_.dc, box.left, box.top, box.right - box.left, box.bottom - box.top, PATCOPY);
+    SelectObject(board_.dc, previous);
+    DeleteObject(brush);
+}
+
+void GdiCanvas::TextBox(Box box, Rgb colour, TextFont font, const char* text) {
+    HBRUSH brush = CreateSolidBrush(ToColorref(colour));
+    HPEN pen = CreatePen(PS_SOLID, 0, ToColorref(colour));
+    HFONT textFont = CreateFontFor(font);
+    HGDIOBJ previousBrush = SelectObject(board_.dc, brush);
+    HGDIOBJ previousPen = SelectObject(board_.dc, pen);
+    HGDIOBJ previousFont = SelectObject(board_.dc, textFont);
+
+    RoundRect(board_.dc, box.left, box.top, box.right, box.bottom, kCornerEllipse, kCornerEllipse);
+    SetBkMode(board_.dc, TRANSPARENT);
+    SetTextColor(board_.dc, RGB(0, 0, 0));
+    DrawShiftJis(board_.dc, text, box, DT_CENTER | DT_VCENTER);
+
+    SelectObject(board_.dc, previousFont);
+    SelectObject(board_.dc, previousPen);
+    SelectObject(board_.dc, previousBrush);
+    DeleteObject(textFont);
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
+void GdiCanvas::Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) {
+    HFONT textFont = CreateFontFor(font);
+    HGDIOBJ previousFont = SelectObject(board_.dc, textFont);
+    SetBkMode(board_.dc, TRANSPARENT);
+    SetTextColor(board_.dc, ToColorref(colour));
+    DrawShiftJis(board_.dc, text, box, DrawFlagsFor(layout));
+    SelectObject(board_.dc, previousFont);
+    DeleteObject(textFont);
+}
+
+void GdiCanvas::Frame(int32_t x, int32_t y) {
+    HPEN pen = CreatePen(PS_SOLID, kFrameWidth, kFrameColour);
+    HGDIOBJ previous = SelectObject(board_.dc, pen);
+    const int32_t right = x + kCardWidth - 1;
+    const int32_t bottom = y + kCardHeight - 1;
+    MoveToEx(board_.dc, x, y, nullptr);
+    LineTo(board_.dc, right, y);
+    LineTo(board_.dc, right, bottom);
+    LineTo(board_.dc, x, bottom);
+    LineTo(board_.dc, x, y);
+    SelectObject(board_.dc, previous);
+    DeleteObject(pen);
+}
+
+void GdiCanvas::Present() {
+    const WindowDc target(*this);
+    StretchBlt(target.get(), 0, 0, viewWidth_, viewHeight_, board_.dc, 0, 0, kBoardWidth,
+               kBoardHeight, SRCCOPY);
+}
+
+void GdiCanvas::PresentPage() {
+    const WindowDc target(*this);
+    BitBlt(target.get(), 0, 0, kPageWidth, kPageHeight, board_.dc, 0, 0, SRCCOPY);
+}
+
+}  // namespace koikoi

@@ -1,0 +1,67 @@
+// The drawing interface implemented with GDI: the off-screen BoardCanvas, the
+// CardSheet it copies card cells from, and the copies to the window.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "presentation/canvas.h"
+
+namespace koikoi {
+
+// A bitmap selected into its own memory drawing context.
+struct MemoryBitmap {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previous = nullptr;
+};
+
+class GdiCanvas final : public Canvas {
+public:
+    GdiCanvas() = default;
+    GdiCanvas(const GdiCanvas&) = delete;
+    GdiCanvas& operator=(const GdiCanvas&) = delete;
+    ~GdiCanvas() override { Release(); }
+
+    // Loads the card sheet from `sheetPath` (missing: cards stay blank) and
+    // creates the white 1016 x 698 canvas, both compatible with the window.
+    void Create(HWND window, const wchar_t* sheetPath, int32_t viewWidth, int32_t viewHeight);
+    void Release();
+
+    // A repaint request: the whole canvas stretched when the client area is
+    // wide enough, else its top-left page unscaled.
+    void CopyToWindow(HDC target, int32_t clientWidth) const;
+
+    void AcquireWindow() override;
+    void ReleaseWindow() override;
+    void CopyCell(int32_t sheetX, int32_t sheetY, int32_t width, int32_t height, int32_t x,
+                  int32_t y) override;
+    void Fill(Box box, Rgb colour) override;
+    void TextBox(Box box, Rgb colour, TextFont font, const char* text) override;
+    void Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) override;
+    void Frame(int32_t x, int32_t y) override;
+    void Present() override;
+    void PresentPage() override;
+
+    bool SheetLoaded() const { return sheet_.bitmap != nullptr; }
+
+private:
+    // The window's context held between AcquireWindow and ReleaseWindow, or
+    // one taken for a single copy when none is held.
+    class WindowDc;
+
+    HWND window_ = nullptr;
+    int32_t viewWidth_ = 0;
+    int32_t viewHeight_ = 0;
+    MemoryBitmap board_;  // BoardCanvas
+    MemoryBitmap sheet_;  // CardSheet
+    HDC heldDc_ = nullptr;
+    int32_t holdDepth_ = 0;
+};
+
+// A font of "MS 明朝" in the Shift-JIS character set, as every text of the
+// board, the guide page and the record table uses.
+HFONT CreateMinchoFont(int32_t height, int32_t weight);
+
+}  // namespace koikoi

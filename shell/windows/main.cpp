@@ -1,0 +1,45 @@
+// The program's entry point: the layout file, the generator's seed, the
+// window, and the message loop that runs until the window is destroyed.
+#include <windows.h>
+
+#include <ctime>
+
+#include "game/slot_positions.h"
+#include "game/texts.h"
+#include "shell/files/layout.h"
+#include "shell/windows/main_window.h"
+#include "shell/windows/wide_text.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int showCommand) {
+    using namespace koikoi;
+
+    // Read before any window exists, so a failure message has no owner; the
+    // game still runs with every slot at the board's top-left corner.
+    SlotPositions positions{};
+    if (!LoadLayout(kLayoutFile, positions)) {
+        ShowMessage(nullptr, texts::kFileNotFound, texts::kFileCaption, MB_OK);
+    }
+
+    if (!MainWindow::RegisterWindowClass(instance)) {
+        return 0;
+    }
+    // The shuffles draw from a generator seeded with the time in seconds.
+    MainWindow window(instance, positions, static_cast<uint64_t>(std::time(nullptr)));
+    window.Create(showCommand);
+
+    // The loop ends at the quit message, whose parameter is the exit code,
+    // or at the first error of the fetch.
+    MSG msg{};
+    for (;;) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            return static_cast<int>(msg.wParam);
+        }
+        if (got == -1) {
+            return 0;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
