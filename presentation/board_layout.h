@@ -40,7 +40,7 @@ constexpr SheetCell FaceCell(CardId card, FaceSet set) {
 
 inline constexpr SheetCell kBackCell = {756, 0, 63, 104};
 
-// Month m of 1..12; the rows above m = 1 and below m = 12 hold other pictures.
+// Month m of 1..12; outside that range the cell would cut into other pictures.
 constexpr SheetCell MonthMarkerCell(int32_t month) {
     return {756, 104 + 30 * month, 60, 30};
 }

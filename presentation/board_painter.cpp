@@ -44,8 +44,9 @@ void PaintCards(const Table& table, const SlotPositions& positions, Canvas& canv
     }
 }
 
-// Months outside 1..12 have no marker; their rows of the sheet hold the back
-// and the combination labels.
+// Months outside 1..12 have no marker: the sheet's column holds nothing for
+// month 0 (the number between a new year and its first month), the back
+// above that, and the combination labels past month 12.
 void PaintMonthMarker(const Table& table, Canvas& canvas) {
     if (table.MonthNumber < 1 || table.MonthNumber > kMonths) return;
     Copy(canvas, MonthMarkerCell(table.MonthNumber), kMonthMarkerPlace.x, kMonthMarkerPlace.y);
