@@ -12,6 +12,8 @@ inline constexpr int32_t kNone = -1;
 inline constexpr int32_t kPairBonus = 100;
 inline constexpr int32_t kCheapStart = 500;  // above any discard total
 
+constexpr bool IsCard(int32_t value) { return value >= 0 && value < kCards; }
+
 // The working data of one hand-card choice: the HandOptions list and, for
 // each element, its worth to the computer and half its worth to the human.
 struct Weighed {
@@ -125,15 +127,16 @@ void ListHandOptions(const Table& table, int32_t side, int32_t (&options)[32]) {
     if (side != 0 && side != 1) return;
     for (int32_t g = 0; g < kHandSize; ++g) {
         const CardId card = table.SlotCards[kSideBlock * side + g];
-        if (card == kNoCard) continue;
+        if (!IsCard(card)) continue;
         const int32_t first = g * kGroup;
         options[first] = card;
         int32_t next = first + 1;
         // A month has four cards, so at most three can lie on the field; the
-        // bound only guards against a corrupt table.
+        // bound, like the card checks, only guards against a corrupt table,
+        // whose values would otherwise index the per-month counters.
         for (SlotId slot = kFieldFirst; slot <= kFieldLast && next < first + kGroup; ++slot) {
             const CardId fieldCard = table.SlotCards[slot];
-            if (fieldCard != kNoCard && MonthOf(fieldCard) == MonthOf(card)) {
+            if (IsCard(fieldCard) && MonthOf(fieldCard) == MonthOf(card)) {
                 options[next++] = fieldCard;
             }
         }
