@@ -68,7 +68,7 @@ bool AddMonthResult(RecordTable& table, int32_t opponent, int32_t result) {
     if (block[last] == kEmptyResult) {
         // Not full: the first empty position takes the month, also when an
         // edited file left a '3' inside the history.
-        *std::find(block, block + last, kEmptyResult) = code;
+        *std::find(block, block + kRecordBlockPositions, kEmptyResult) = code;
         return true;
     }
     // Full: every code moves one position toward the start across the line
