@@ -11,6 +11,7 @@
 #define NOMINMAX
 #endif
 #include <io.h>
+#include <process.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -96,7 +97,16 @@ void SyncFolderOf(const std::string& path) {
 
 }  // namespace
 
-std::string FileReplacer::TemporaryPath(const char* path) { return std::string(path) + ".tmp"; }
+std::string FileReplacer::TemporaryPath(const char* path) {
+    // The process id keeps two running copies of the game from writing into
+    // one temporary file and moving each other's half-written content.
+#ifdef _WIN32
+    const long long process = _getpid();
+#else
+    const long long process = getpid();
+#endif
+    return std::string(path) + "." + std::to_string(process) + ".tmp";
+}
 
 bool FileReplacer::Replace(const char* path, std::string_view bytes) {
     if (path == nullptr || *path == '\0') return false;

@@ -49,7 +49,7 @@ public:
     bool Replace(const char* path, std::string_view bytes);
 
     // The temporary file's name: beside the file, so the final move stays
-    // within one file system and is a single rename.
+    // within one file system and is a single rename, and of this process.
     static std::string TemporaryPath(const char* path);
 
 protected:
