@@ -79,6 +79,15 @@ const char* FindOwnerFault(const Table& table) {
 
 }  // namespace
 
+Check CheckAtPaint(const Table& table, int32_t scene) {
+    constexpr int32_t kScoresLevel = 2;  // the level the deal paints each card at
+    if (scene == kScoresLevel) return Check::Slots;
+    for (SlotId slot = kStockFirst; slot <= kStockLast; ++slot) {
+        if (table.SlotCards[slot] == kNoCard) return Check::Full;
+    }
+    return Check::Slots;  // everything gathered in the stock: not dealt yet
+}
+
 const char* FindTableFault(const Table& table, Check check) {
     if (const char* fault = FindSlotFault(table)) return fault;
     return check == Check::Full ? FindOwnerFault(table) : nullptr;

@@ -16,4 +16,9 @@ enum class Check : uint8_t {
 // are checked only once a day has been dealt (Check::Full).
 const char* FindTableFault(const Table& table, Check check);
 
+// What can be checked at a painted step: between a shuffle and the deal's
+// last card (the deal paints each card at the scores level) Owner and the
+// month counters still describe the previous day.
+Check CheckAtPaint(const Table& table, int32_t scene);
+
 }  // namespace koikoi

@@ -47,8 +47,7 @@ public:
                     int32_t highlightSlot, int32_t pauseAfter) override {
         paints.push_back({scene, pauseBefore, message, amount, highlightSlot, pauseAfter});
         if (watched != nullptr) {
-            // The deal sets Owner and the month counters only after its last card.
-            const Check check = scene == SceneScores ? Check::Slots : Check::Full;
+            const Check check = CheckAtPaint(*watched, scene);
             if (const char* fault = FindTableFault(*watched, check)) faults.emplace_back(fault);
         }
         if (pauseBefore > 0) Pause(pauseBefore);

@@ -1,0 +1,57 @@
+// Whole years of play with every opponent through the simulator, the table's
+// invariants checked at every painted step. The default run is short; the
+// long one carries the CTest label "soak" (set KOIKOI_SOAK_GAMES).
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "shell/files/layout.h"
+#include "tools/sim/simulator.h"
+
+namespace koikoi {
+namespace {
+
+int64_t GamesPerOpponent() {
+    const char* games = std::getenv("KOIKOI_SOAK_GAMES");
+    return games != nullptr ? std::atoll(games) : 3;
+}
+
+TEST(Soak, WholeYearsKeepTheTableConsistent) {
+    SlotPositions positions{};
+    ASSERT_TRUE(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions));
+    for (int32_t opponent = 0; opponent < kOpponents; ++opponent) {
+        for (int64_t game = 0; game < GamesPerOpponent(); ++game) {
+            sim::Options options;
+            options.opponent = opponent;
+            options.seed = static_cast<uint64_t>(1000 * opponent + game);
+            options.years = 2;
+            options.koikoiChance = 0.5;
+            options.checkInvariants = true;
+            const sim::GameResult result = sim::PlayGame(options, positions);
+            ASSERT_TRUE(result.fault.empty()) << "opponent " << opponent << " seed " << options.seed << ": "
+                                              << result.fault;
+            ASSERT_TRUE(result.declined) << "seed " << options.seed;
+            // Two years are 24 settled months.
+            EXPECT_EQ(result.monthsWonByHuman + result.monthsWonByComputer, 24) << "seed " << options.seed;
+        }
+    }
+}
+
+// The same seed plays the same game: the simulator's whole outcome is a
+// function of its options.
+TEST(Soak, ASeedReplaysTheSameGame) {
+    SlotPositions positions{};
+    ASSERT_TRUE(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions));
+    sim::Options options;
+    options.opponent = 3;
+    options.seed = 99;
+    const sim::GameResult first = sim::PlayGame(options, positions);
+    const sim::GameResult second = sim::PlayGame(options, positions);
+    EXPECT_EQ(first.plays, second.plays);
+    EXPECT_EQ(first.clockMs, second.clockMs);
+    EXPECT_EQ(first.humanKan, second.humanKan);
+}
+
+}  // namespace
+}  // namespace koikoi
