@@ -184,6 +184,16 @@ SlotId AcceptedSlot(const Match& match, uint8_t saved, uint32_t x, uint32_t y) {
     return hit;
 }
 
+// Plays the clicks accepted during the final pauses of the sequences just
+// run, one after another, until none waits.
+void PlayPendingClicks(Match& match) {
+    while (match.clickPending) {
+        match.clickPending = false;
+        PlayClick(match, match.pendingState, match.pendingSlot);
+    }
+    match.sequenceRunning = false;
+}
+
 }  // namespace
 
 void StartGame(Match& match) {
@@ -205,7 +215,7 @@ void StartGame(Match& match) {
     DealCards(table, host, 1);  // month 1 is odd: the computer leads
     host.Pause(500);
     RunComputerPlays(match, 1000, false);
-    match.sequenceRunning = false;
+    PlayPendingClicks(match);
 }
 
 void HandleBoardClick(Match& match, uint32_t x, uint32_t y) {
@@ -230,11 +240,7 @@ void HandleBoardClick(Match& match, uint32_t x, uint32_t y) {
     }
     match.sequenceRunning = true;
     PlayClick(match, saved, slot);
-    while (match.clickPending) {
-        match.clickPending = false;
-        PlayClick(match, match.pendingState, match.pendingSlot);
-    }
-    match.sequenceRunning = false;
+    PlayPendingClicks(match);
 }
 
 int32_t ScoreAfterPlay(Match& match, int8_t side) {
