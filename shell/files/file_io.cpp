@@ -20,6 +20,15 @@
 
 namespace koikoi {
 
+std::string_view TakeLine(std::string_view bytes, size_t& start) {
+    const size_t end = bytes.find('\n', start);
+    std::string_view line =
+        bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    start = end == std::string_view::npos ? bytes.size() : end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
 LinePrefixCollector::LinePrefixCollector(size_t maxLines, size_t maxColumns)
     : maxLines_(maxLines), maxColumns_(maxColumns) {}
 
@@ -142,6 +151,8 @@ bool FileReplacer::MoveOver(const std::string& from, const std::string& to) {
 #endif
 }
 
-void FileReplacer::Remove(const std::string& path) { (void)std::remove(path.c_str()); }
+void FileReplacer::Remove(const std::string& path) {
+    (void)std::remove(path.c_str());
+}
 
 }  // namespace koikoi

@@ -7,6 +7,11 @@
 
 namespace koikoi {
 
+// The line of `bytes` that starts at `start`, without its LF or CR LF end;
+// moves `start` past it. Both data files are read in binary so that files
+// written on either platform read the same.
+std::string_view TakeLine(std::string_view bytes, size_t& start);
+
 // Keeps, of a text fed in pieces, only what a fixed-width line reader can
 // use: the first `maxColumns` characters of each of the first `maxLines`
 // lines, each kept line ended by LF as in the input. Whatever a file holds,
@@ -14,14 +19,14 @@ namespace koikoi {
 // that looks at no more than maxColumns - 1 characters of a line after
 // dropping a trailing CR reads the kept text exactly as the whole file.
 class LinePrefixCollector {
-public:
+  public:
     LinePrefixCollector(size_t maxLines, size_t maxColumns);
 
     // Takes the next piece of the input; false once no later byte can be kept.
     bool Feed(std::string_view piece);
     const std::string& Text() const { return text_; }
 
-private:
+  private:
     size_t maxLines_;
     size_t maxColumns_;
     size_t lines_ = 0;
@@ -40,7 +45,7 @@ bool ReadLinePrefixes(const char* path, size_t maxLines, size_t maxColumns, std:
 // disk, and then replaces the old file in one step. Each step is a virtual
 // call so a test can make any one of them fail.
 class FileReplacer {
-public:
+  public:
     virtual ~FileReplacer() = default;
 
     // Writes `bytes` as the whole content of `path` (the old file, if any,
@@ -52,7 +57,7 @@ public:
     // within one file system and is a single rename, and of this process.
     static std::string TemporaryPath(const char* path);
 
-protected:
+  protected:
     // Creates or empties `path`, writes `bytes` and flushes them to the disk.
     virtual bool WriteDurably(const std::string& path, std::string_view bytes);
     // Moves `from` over `to` in one step, replacing `to` if it exists.

@@ -13,7 +13,9 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 void ClearPositions(SlotPositions& out) {
     for (SlotId slot = 0; slot < kSlots; ++slot) {
@@ -45,12 +47,7 @@ void ParseLayout(std::string_view fileBytes, SlotPositions& out) {
     // Lines beyond the 26th would describe slots past the overlay slots; they
     // are ignored, so nothing is ever stored beyond SlotId 208.
     for (int32_t line = 0; line < kLayoutLines && start < fileBytes.size(); ++line) {
-        const size_t end = fileBytes.find('\n', start);
-        std::string_view text = fileBytes.substr(start, end == std::string_view::npos
-                                                            ? std::string_view::npos
-                                                            : end - start);
-        start = end == std::string_view::npos ? fileBytes.size() : end + 1;
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        const std::string_view text = TakeLine(fileBytes, start);
 
         // A line longer than the used columns is taken whole: reading it in
         // pieces would turn its tail (a comment, trailing blanks) into a

@@ -30,18 +30,15 @@ bool IsMonthResult(int32_t opponent, int32_t result) {
 
 }  // namespace
 
-void ClearRecords(RecordTable& table) { table.codes.fill(kEmptyResult); }
+void ClearRecords(RecordTable& table) {
+    table.codes.fill(kEmptyResult);
+}
 
 void ParseRecords(std::string_view fileBytes, RecordTable& out) {
     ClearRecords(out);
     size_t start = 0;
     for (int32_t line = 0; line < kRecordLines && start < fileBytes.size(); ++line) {
-        const size_t end = fileBytes.find('\n', start);
-        std::string_view text = fileBytes.substr(start, end == std::string_view::npos
-                                                            ? std::string_view::npos
-                                                            : end - start);
-        start = end == std::string_view::npos ? fileBytes.size() : end + 1;
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        const std::string_view text = TakeLine(fileBytes, start);
         const size_t used = std::min(text.size(), static_cast<size_t>(kRecordColumns));
         std::memcpy(out.codes.data() + static_cast<size_t>(line * kRecordColumns), text.data(),
                     used);
@@ -95,9 +92,9 @@ void SummariseRecords(const RecordTable& table, RecordSummary (&out)[kRecordOppo
         }
         int32_t kan = 0;
         for (int32_t j = 0; j < 6; ++j) kan += kColumnKan[j] * summary.counts[j];
-        summary.average = summary.months == 0 ? 0.0f
-                                              : static_cast<float>(kan) /
-                                                    static_cast<float>(summary.months);
+        summary.average = summary.months == 0
+                              ? 0.0f
+                              : static_cast<float>(kan) / static_cast<float>(summary.months);
     }
 }
 
@@ -109,7 +106,7 @@ RecordStatus RecordMonthResult(const char* path, int32_t opponent, int32_t resul
     if (!ReadRecordTable(path, table)) return RecordStatus::NotFound;
     AddMonthResult(table, opponent, result);
     return replacer.Replace(path, FormatRecords(table)) ? RecordStatus::Ok
-                                                          : RecordStatus::WriteFailed;
+                                                        : RecordStatus::WriteFailed;
 }
 
 RecordStatus RecordMonthResult(const char* path, int32_t opponent, int32_t result) {
@@ -121,7 +118,7 @@ RecordStatus ResetRecords(const char* path, FileReplacer& replacer) {
     RecordTable table;
     ClearRecords(table);
     return replacer.Replace(path, FormatRecords(table)) ? RecordStatus::Ok
-                                                          : RecordStatus::WriteFailed;
+                                                        : RecordStatus::WriteFailed;
 }
 
 RecordStatus ResetRecords(const char* path) {

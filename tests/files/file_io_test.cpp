@@ -24,26 +24,26 @@ using testing::WriteBytes;
 // Writes part of the content for real and then reports the disk full, as a
 // failing write leaves a torn temporary file behind.
 class DiskFullReplacer : public FileReplacer {
-protected:
+  protected:
     bool WriteDurably(const std::string& path, std::string_view bytes) override {
         writtenTo = path;
         FileReplacer::WriteDurably(path, bytes.substr(0, bytes.size() / 2));
         return false;
     }
 
-public:
+  public:
     std::string writtenTo;
 };
 
 // Writes the temporary file for real and then fails the final move.
 class RenameRefusedReplacer : public FileReplacer {
-protected:
+  protected:
     bool MoveOver(const std::string& from, const std::string&) override {
         temporaryExisted = std::filesystem::exists(from);
         return false;
     }
 
-public:
+  public:
     bool temporaryExisted = false;
 };
 

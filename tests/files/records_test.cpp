@@ -206,7 +206,8 @@ TEST(RecordFile, MonthsAppendToTheFileAndTheSummaryReadsThem) {
     const std::string path = folder.File("result.dat");
     ASSERT_EQ(ResetRecords(path.c_str()), RecordStatus::Ok);
     EXPECT_EQ(ReadBytes(path), ResetFile());
-    for (int32_t r : {1, -1, -1}) ASSERT_EQ(RecordMonthResult(path.c_str(), 1, r), RecordStatus::Ok);
+    for (int32_t r : {1, -1, -1})
+        ASSERT_EQ(RecordMonthResult(path.c_str(), 1, r), RecordStatus::Ok);
     const std::string bytes = ReadBytes(path);
     ASSERT_EQ(bytes.size(), 4960u);
     EXPECT_EQ(bytes.substr(20 * 62, 4), "4223");

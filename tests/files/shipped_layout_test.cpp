@@ -80,7 +80,7 @@ int32_t AreaOf(SlotId slot) {
 }
 
 class ShippedLayout : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(LoadLayout(KOIKOI_SOURCE_DIR "/data/allocation.dat", positions_));
     }
@@ -127,7 +127,8 @@ TEST_F(ShippedLayout, ClickedCellsNeverOverlap) {
 TEST_F(ShippedLayout, NoCardCoversThePaintersPlaces) {
     for (const auto& [name, place] : PainterPlaces()) {
         for (SlotId slot = 0; slot < DrawnSlot; ++slot) {
-            EXPECT_FALSE(Overlap(Cell(slot), place)) << name << " " << place << " under slot " << slot;
+            EXPECT_FALSE(Overlap(Cell(slot), place))
+                << name << " " << place << " under slot " << slot;
         }
     }
 }

@@ -13,7 +13,7 @@
 namespace koikoi::testing {
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = "koikoi-files-";
@@ -35,7 +35,7 @@ public:
     std::string File(std::string_view name) const { return (path_ / name).string(); }
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
