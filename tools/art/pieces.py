@@ -78,7 +78,7 @@ def yaku_label(k):
 def koikoi_badge(side):
     """The koi-koi badge in the caller's colour; the player's has a round mark, the computer's a square one."""
     mark = circle(5, 10, 2.6, SIDE_EDGE[0]) if side == 0 else rect(2.6, 7.6, 4.8, 4.8, SIDE_EDGE[1])
-    return g(rect(0.5, 0.5, 49, 19, SIDE_FILL[side], rx=4, stroke=SIDE_EDGE[side], width=1.5),
+    return g(rect(0.75, 0.75, 48.5, 18.5, SIDE_FILL[side], rx=4, stroke=SIDE_EDGE[side], width=1.5),
              mark, text(28.5, 13.8, "こいこい", 10, "#1b1510", GOTHIC))
 
 
