@@ -205,8 +205,7 @@ class FlowModel:
             self.human_field_choice(match_list)
         self.capture_or_discard(0, count, match_list)
 
-        if not self.finish_play(0):
-            return
+        self.finish_play(0)
         if t.CurrentSide == 1:  # a new day led by the human
             t.CurrentSide, t.OtherSide = 0, 1
             t.PaintBoard(SCENE_HAND_PROMPT)
@@ -244,8 +243,7 @@ class FlowModel:
             if count > 0:
                 ChooseFieldCard(t, t.OpponentId, match_list)
             self.capture_or_discard(t.CurrentSide, count, match_list)
-            if not self.finish_play(1):
-                return
+            self.finish_play(1)
             if t.CurrentSide == 1:  # the human plays next
                 t.CurrentSide, t.OtherSide = 0, 1
                 t.PaintBoard(SCENE_HAND_PROMPT)
@@ -256,13 +254,12 @@ class FlowModel:
             t.PaintBoard(SCENE_HAND_PROMPT)
 
     def finish_play(self, side):
-        """Scores the play and moves the calendar on; False once the game has ended."""
+        """Scores the play and moves the calendar on; raises GameOver once the game has ended."""
         code = self.ScoreAfterPlay(side)
         self.check_scored(side, code)
         if self.AdvanceCalendar(code) == 0:
             self.t.PaintBoard(SCENE_TURN)  # after the how-to-end message box
             self.check_end("declined")
-        return True
 
     def koikoi_answer(self, side):
         t = self.t
