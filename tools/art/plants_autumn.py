@@ -201,11 +201,11 @@ def willow(kind):
 # --- December: paulownia -----------------------------------------------------
 
 def paulownia_leaf(cx, cy, s=1.0, colour="#3a7a34", rotate=0.0):
-    """The broad, three-lobed paulownia leaf with its veins."""
-    d = ("M0 0 C-6 0 -14 -2 -14 -8 C-16 -12 -12 -16 -8 -14 C-8 -20 -2 -22 0 -18 "
-         "C2 -22 8 -20 8 -14 C12 -16 16 -12 14 -8 C14 -2 6 0 0 0 Z")
-    veins = path("M0 0 L0 -16 M0 -4 L-10 -10 M0 -4 L10 -10", stroke="#1c4018", width=0.7)
-    return g(path(d, fill=colour, stroke="#1c4018", width=0.7), veins, transform=at(cx, cy, s, rotate))
+    """The broad paulownia leaf: a wide heart-shaped blade with a pointed tip and its veins."""
+    d = "M0 0 C-6 2 -16 0 -16 -10 C-16 -19 -8 -25 0 -29 C8 -25 16 -19 16 -10 C16 0 6 2 0 0 Z"
+    veins = path("M0 1 L0 -26 M0 -6 L-11 -12 M0 -6 L11 -12 M0 -14 L-9 -20 M0 -14 L9 -20",
+                 stroke="#1c4018", width=0.8)
+    return g(path(d, fill=colour, stroke="#1c4018", width=0.8), veins, transform=at(cx, cy, s, rotate))
 
 
 def paulownia_flowers(x, top, n=5):
@@ -220,16 +220,21 @@ def paulownia_flowers(x, top, n=5):
 
 def paulownia(kind, coloured=False):
     if kind == "bright":
-        return g(paulownia_leaf(14, 102, 1.3), paulownia_leaf(48, 102, 1.3, rotate=10),
+        return g(paulownia_leaf(14, 104, 0.95, rotate=-25), paulownia_leaf(49, 104, 0.95, rotate=25),
                  paulownia_flowers(31, 78, 4))
     lower = "#e8b21e" if coloured else None
     art = [rect(0, 66, 63, 38, lower)] if lower else []
-    art += [paulownia_flowers(18, 10), paulownia_flowers(32, 4, 6), paulownia_flowers(46, 10),
-            paulownia_leaf(16, 62, 1.4, rotate=-10), paulownia_leaf(46, 64, 1.4, rotate=10),
-            paulownia_leaf(31, 96, 1.6, "#2f6a2c" if not coloured else "#3a7a34")]
+    if kind == "chaff2":
+        art += [paulownia_flowers(14, 6, 6), paulownia_flowers(33, 14, 5), paulownia_flowers(50, 4, 7),
+                paulownia_leaf(44, 66, 0.8, rotate=30), paulownia_leaf(18, 94, 1.2, rotate=-12),
+                paulownia_leaf(47, 104, 1.15, "#2f6a2c", rotate=15)]
+        return g(*art)
+    art += [paulownia_flowers(18, 8, 6), paulownia_flowers(32, 4, 7), paulownia_flowers(46, 8, 6),
+            paulownia_leaf(15, 82, 1.2, rotate=-20), paulownia_leaf(48, 84, 1.2, rotate=20),
+            paulownia_leaf(31, 104, 1.2, "#2f6a2c" if not coloured else "#3a7a34")]
     if coloured:
         art.append(rect(4, 88, 10, 12, RED, stroke=INK, width=0.6))
-    return mirrored(g(*art)) if kind == "chaff2" else g(*art)
+    return g(*art)
 
 
 def coloured_paulownia():
