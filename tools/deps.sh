@@ -3,7 +3,7 @@
 # Sourced by tools/test-all.sh and tools/play.sh; as root it calls apt-get
 # directly, otherwise through sudo.
 
-koikoi_packages_build="cmake make g++ clang libgtest-dev libbenchmark-dev"
+koikoi_packages_build="cmake make g++ clang libgtest-dev libbenchmark-dev python3"
 koikoi_packages_windows="g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick \
 fonts-ipafont-mincho fonts-ipafont-gothic locales"
 koikoi_packages_pages="chromium"
