@@ -76,23 +76,25 @@ def rain_man():
 
 
 def phoenix():
-    """The phoenix in flight: crested head, barred wings and a long plumed tail."""
-    halo = circle(34, 34, 24, "#f6c44a")
-    tail = "".join(path(d, fill=c, stroke=INK, width=0.6) for d, c in (
-        ("M36 40 C44 30 50 16 60 6 C56 20 52 32 42 44 Z", "#2f8f4a"),
-        ("M38 42 C48 36 56 30 62 22 C60 34 52 42 42 48 Z", "#d8262c"),
-        ("M34 40 C38 28 40 16 46 4 C48 18 44 32 38 44 Z", "#3a5fc0")))
-    eyes = "".join(circle(x, y, 1.7, YELLOW, INK, 0.5) for x, y in ((56, 12), (58, 28), (45, 10)))
-    wing_l = path("M28 40 C16 30 8 20 6 8 C14 14 22 20 30 30 Z", fill="#2f8f4a", stroke=INK, width=0.6)
-    wing_bar = path("M26 36 C18 30 12 22 9 14", stroke=YELLOW, width=1.6)
-    wing_r = path("M30 44 C22 50 10 52 4 48 C12 44 20 40 28 38 Z", fill="#d8262c", stroke=INK, width=0.6)
-    body = ellipse(31, 46, 8, 6, "#e85a24", INK, 0.8, rotate=30)
-    neck = path("M26 50 C22 56 20 60 22 64", stroke="#e85a24", width=4, stroke_linecap="round")
-    head = circle(22, 65, 3.4, "#e85a24", INK, 0.7)
-    crest = path("M20 63 C16 58 18 56 16 52 M22 62 C22 57 24 55 24 51", stroke="#2f8f4a", width=1.2)
-    beak = polygon([(19, 66), (14, 70), (20, 68)], YELLOW, INK, 0.4)
-    return g(halo, tail, eyes, wing_l, wing_bar, wing_r, body, neck, head, crest, beak,
-             circle(22.5, 64.5, 0.7, INK))
+    """The phoenix in flight before the sun: crested head, raised wings and a long plumed tail."""
+    halo = circle(36, 30, 22, "#f6c44a")
+    plumes = (("M30 46 C40 52 50 58 60 74 C50 68 40 60 28 50 Z", "#2f8f4a", (57, 70)),
+              ("M32 44 C44 46 54 50 62 58 C52 58 42 54 30 48 Z", "#3a5fc0", (59, 57)),
+              ("M28 48 C34 58 40 66 44 80 C36 70 30 62 26 50 Z", "#d8262c", (42, 76)))
+    tail = "".join(path(d, fill=c, stroke=INK, width=0.6) + circle(x, y, 2.0, YELLOW, INK, 0.5)
+                   for d, c, (x, y) in plumes)
+    wing_back = path("M32 40 C36 26 42 12 50 4 C50 18 44 32 36 44 Z", fill="#d8262c", stroke=INK, width=0.6)
+    wing_front = path("M26 42 C22 28 16 16 8 8 C10 22 14 34 22 46 Z", fill="#2f8f4a", stroke=INK, width=0.6)
+    bars = (path("M24 38 C20 28 15 20 11 14", stroke=YELLOW, width=1.5)
+            + path("M35 38 C39 28 43 20 47 12", stroke=YELLOW, width=1.5))
+    body = ellipse(28, 45, 9, 5.5, "#e85a24", INK, 0.8, rotate=-10)
+    neck = path("M22 45 C18 46 15 46 12 44", stroke="#e85a24", width=4, stroke_linecap="round")
+    head = circle(11, 43.5, 3.4, "#e85a24", INK, 0.7)
+    crest = path("M10 40.5 C8 36 6 35 4 34 M12 40.5 C12 36 11 34 10 32", stroke="#2f8f4a", width=1.3)
+    beak = polygon([(8, 43), (3, 45), (8, 45.5)], YELLOW, INK, 0.4)
+    wattle = path("M10 46.5 C9 50 11 52 12 50", stroke="#d8262c", width=1.2)
+    return g(halo, tail, wing_back, body, wing_front, bars, neck, head, crest, beak, wattle,
+             circle(10.5, 42.8, 0.8, INK))
 
 
 # --- Animals -----------------------------------------------------------------
@@ -112,7 +114,7 @@ def bush_warbler():
 
 def cuckoo():
     """The cuckoo flying across the red sky under a crescent moon."""
-    sky = rect(0, 0, 63, 58, "#d42a2a")
+    sky = rect(0, 0, 63, 68, "#d42a2a")
     moon = circle(46, 16, 9, "#f6d24a") + circle(50, 13, 8, "#d42a2a")
     wing_up = path("M26 38 C22 28 18 22 10 18 C16 28 18 34 22 40 Z", fill="#3a3a40", stroke=INK, width=0.6)
     body = ellipse(30, 40, 10, 4.2, "#3a3a40", INK, 0.7, rotate=-10)

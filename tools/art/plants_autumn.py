@@ -152,7 +152,7 @@ def maple(kind):
     if kind == "animal":
         return g(branch, maple_leaf(10, 12, 8), maple_leaf(30, 10, 7, "#e8731e", 20),
                  maple_leaf(50, 10, 8, rotate=-15), maple_leaf(26, 40, 7, "#e8b21e", 10),
-                 maple_leaf(56, 30, 6, "#e8731e", -20))
+                 maple_leaf(8, 36, 6, "#e8731e", -20))
     if kind == "ribbon":
         return g(branch, maple_leaf(8, 12, 8), maple_leaf(50, 10, 8, "#e8731e"),
                  maple_leaf(26, 42, 6, "#e8b21e"), maple_leaf(14, 92, 8, rotate=20),

@@ -159,10 +159,11 @@ def wisteria_leaves(x, y, flip=False):
 def wisteria(kind):
     stem = path("M0 6 C18 10 40 2 63 8", stroke=INK, width=2.5)
     if kind == "animal":
-        return g(stem, wisteria_leaves(8, 12), wisteria_leaves(54, 12, True),
-                 wisteria_raceme(30, 80, 22), wisteria_raceme(44, 72, 30, -2),
-                 wisteria_raceme(16, 74, 26), path("M0 72 C20 64 44 70 63 66", stroke=INK,
-                                                 width=2.2))
+        # The cuckoo's red sky fills the top; the wisteria hangs from a branch below it.
+        return g(path("M0 72 C20 64 44 70 63 66", stroke=INK, width=2.2),
+                 wisteria_leaves(4, 70), wisteria_leaves(58, 68, True),
+                 wisteria_raceme(30, 70, 30), wisteria_raceme(44, 70, 32, -2),
+                 wisteria_raceme(16, 72, 28))
     if kind == "ribbon":
         return g(stem, wisteria_leaves(6, 12), wisteria_raceme(12, 14, 44),
                  wisteria_raceme(52, 14, 52, -2), wisteria_leaves(58, 14, True))
