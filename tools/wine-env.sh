@@ -14,7 +14,7 @@
 # the variables to export.
 
 # Bump when the prefix set-up below changes, so old prefixes are rebuilt.
-KOIKOI_WINE_SETUP_VERSION=3
+KOIKOI_WINE_SETUP_VERSION=4
 
 koikoi_log() { printf '%s\n' "wine-env: $*" >&2; }
 
@@ -60,9 +60,12 @@ koikoi_wine_env() {
 # keeps the Japanese font names intact whatever the shell's encoding.
 koikoi_write_reg() {
     browser='C:\\windows\\system32\\winebrowser.exe'
+    managed=Y
     if [ "$KOIKOI_WINE_MODE" = test ]; then
         # Tests record what the program hands to the shell instead of opening it.
         browser='C:\\koikoi-test\\browser.exe'
+        # Without a window manager a managed window stalls 2 s whenever one closes.
+        managed=N
     fi
     cat <<REG
 Windows Registry Editor Version 5.00
@@ -76,8 +79,7 @@ Windows Registry Editor Version 5.00
 "ＭＳ ゴシック"="IPAGothic"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
-"Managed"="N"
-"Decorated"="Y"
+"Managed"="$managed"
 
 [HKEY_CLASSES_ROOT\\.html]
 @="htmlfile"
