@@ -21,18 +21,22 @@ constexpr COLORREF kFrameColour = RGB(0, 255, 255);
 constexpr int32_t kFrameWidth = 3;
 constexpr int32_t kCornerEllipse = 10;
 
-COLORREF ToColorref(Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
+COLORREF ToColorref(Rgb colour) {
+    return RGB(colour.r, colour.g, colour.b);
+}
 
-RECT ToRect(Box box) { return RECT{box.left, box.top, box.right, box.bottom}; }
+RECT ToRect(Box box) {
+    return RECT{box.left, box.top, box.right, box.bottom};
+}
 
 HFONT CreateFontFor(TextFont font) {
     switch (font) {
-    case TextFont::TurnLabel:
-        return CreateMinchoFont(20, FW_BOLD);
-    case TextFont::Announcement:
-        return CreateMinchoFont(30, 0);
-    case TextFont::Page:
-        break;
+        case TextFont::TurnLabel:
+            return CreateMinchoFont(20, FW_BOLD);
+        case TextFont::Announcement:
+            return CreateMinchoFont(30, 0);
+        case TextFont::Page:
+            break;
     }
     return CreateMinchoFont(16, 0);
 }
@@ -74,7 +78,7 @@ HFONT CreateMinchoFont(int32_t height, int32_t weight) {
 }
 
 class GdiCanvas::WindowDc {
-public:
+  public:
     explicit WindowDc(const GdiCanvas& canvas)
         : window_(canvas.window_),
           dc_(canvas.heldDc_ != nullptr ? canvas.heldDc_ : GetDC(canvas.window_)),
@@ -88,7 +92,7 @@ public:
     }
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
     bool owned_;
@@ -154,8 +158,8 @@ void GdiCanvas::ReleaseWindow() {
     }
 }
 
-void GdiCanvas::CopyCell(int32_t sheetX, int32_t sheetY, int32_t width, int32_t height,
-                         int32_t x, int32_t y) {
+void GdiCanvas::CopyCell(int32_t sheetX, int32_t sheetY, int32_t width, int32_t height, int32_t x,
+                         int32_t y) {
     if (sheet_.bitmap == nullptr) {
         return;
     }

@@ -18,7 +18,7 @@ struct MemoryBitmap {
 };
 
 class GdiCanvas final : public Canvas {
-public:
+  public:
     GdiCanvas() = default;
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
@@ -46,7 +46,7 @@ public:
 
     bool SheetLoaded() const { return sheet_.bitmap != nullptr; }
 
-private:
+  private:
     // The window's context held between AcquireWindow and ReleaseWindow, or
     // one taken for a single copy when none is held.
     class WindowDc;

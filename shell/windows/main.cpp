@@ -26,7 +26,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     }
     // The shuffles draw from a generator seeded with the time in seconds.
     MainWindow window(instance, positions, static_cast<uint64_t>(std::time(nullptr)));
-    window.Create(showCommand);
+    // Without a window no quit message would ever come to end the loop.
+    if (window.Create(showCommand) == nullptr) {
+        return 0;
+    }
 
     // The loop ends at the quit message, whose parameter is the exit code,
     // or at the first error of the fetch.

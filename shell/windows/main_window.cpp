@@ -20,6 +20,11 @@ namespace {
 // maximised but not resized by dragging.
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
+// The system's standard application icon and arrow cursor (IDI_APPLICATION,
+// IDC_ARROW), named by number for the wide loader.
+constexpr WORD kStandardIcon = 32512;
+constexpr WORD kArrowCursor = 32512;
+
 void EnableItem(HMENU menu, UINT id, bool enabled) {
     const UINT state = enabled ? UINT{MF_ENABLED} : UINT{MF_GRAYED};
     EnableMenuItem(menu, id, UINT{MF_BYCOMMAND} | state);
@@ -39,11 +44,11 @@ bool MainWindow::RegisterWindowClass(HINSTANCE instance) {
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = WindowProcedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = static_cast<HICON>(
-        LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(
+        nullptr, MAKEINTRESOURCEW(kStandardIcon), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
     windowClass.hIconSm = windowClass.hIcon;
-    windowClass.hCursor = static_cast<HCURSOR>(
-        LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    windowClass.hCursor = static_cast<HCURSOR>(LoadImageW(
+        nullptr, MAKEINTRESOURCEW(kArrowCursor), IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kWindowClass;
     return RegisterClassExW(&windowClass) != 0;
@@ -82,34 +87,34 @@ LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM w
 // The window procedure only dispatches; each handler is named for its message.
 LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        OnCreate();
-        return 0;
-    case WM_DESTROY:
-        OnDestroy();
-        return 0;
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_CLOSE:
-        OnClose();
-        return 0;
-    case WM_COMMAND:
-        return OnCommand(wParam, lParam);
-    case WM_TIMER:
-        OnTimer(wParam);
-        return 0;
-    case WM_INITMENUPOPUP:
-        OnMenuOpening(reinterpret_cast<HMENU>(wParam));
-        return 0;
-    case WM_RBUTTONDOWN:
-        OnRightButtonDown(lParam);
-        return 0;
-    case WM_LBUTTONDOWN:
-        OnLeftButtonDown(lParam);
-        return 0;
-    default:
-        return DefWindowProcW(window_, message, wParam, lParam);
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_COMMAND:
+            return OnCommand(wParam, lParam);
+        case WM_TIMER:
+            OnTimer(wParam);
+            return 0;
+        case WM_INITMENUPOPUP:
+            OnMenuOpening(reinterpret_cast<HMENU>(wParam));
+            return 0;
+        case WM_RBUTTONDOWN:
+            OnRightButtonDown(lParam);
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnLeftButtonDown(lParam);
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 
@@ -139,41 +144,41 @@ void MainWindow::OnClose() {
     const int32_t answer =
         ShowMessage(window_, texts::kAskClose, texts::kAskCloseCaption, MB_YESNO | MB_ICONQUESTION);
     switch (CloseOutcomeFor(busy, answer)) {
-    case CloseOutcome::Stay:
-        break;
-    case CloseOutcome::DestroyNow:
-        ::DestroyWindow(window_);
-        break;
-    case CloseOutcome::DeferToSequence:
-        ShowMessage(window_, texts::kClosing, texts::kClosingCaption, MB_OK);
-        quitRequested_ = true;
-        break;
+        case CloseOutcome::Stay:
+            break;
+        case CloseOutcome::DestroyNow:
+            ::DestroyWindow(window_);
+            break;
+        case CloseOutcome::DeferToSequence:
+            ShowMessage(window_, texts::kClosing, texts::kClosingCaption, MB_OK);
+            quitRequested_ = true;
+            break;
     }
 }
 
 LRESULT MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(wParam)) {
-    case IDM_GAME_START:
-        StartGameCommand();
-        return 0;
-    case IDM_GAME_SET:
-        GameSetCommand();
-        return 0;
-    case IDM_SHOW_RECORDS:
-        ShowRecordsCommand();
-        return 0;
-    case IDM_RULES:
-        RulesCommand();
-        return 0;
-    case IDM_EXIT:
-        // Offered only on the title screen; a stray command during a game
-        // must not pull the window from under the running sequence.
-        if (table_.GameState == StateNoGame) {
-            ::DestroyWindow(window_);
-        }
-        return 0;
-    default:
-        return DefWindowProcW(window_, WM_COMMAND, wParam, lParam);
+        case IDM_GAME_START:
+            StartGameCommand();
+            return 0;
+        case IDM_GAME_SET:
+            GameSetCommand();
+            return 0;
+        case IDM_SHOW_RECORDS:
+            ShowRecordsCommand();
+            return 0;
+        case IDM_RULES:
+            RulesCommand();
+            return 0;
+        case IDM_EXIT:
+            // Offered only on the title screen; a stray command during a game
+            // must not pull the window from under the running sequence.
+            if (table_.GameState == StateNoGame) {
+                ::DestroyWindow(window_);
+            }
+            return 0;
+        default:
+            return DefWindowProcW(window_, WM_COMMAND, wParam, lParam);
     }
 }
 
@@ -298,17 +303,17 @@ void MainWindow::DestroyWindow() {
 
 void MainWindow::RecordMonthResult(int32_t opponent, int32_t kan) {
     switch (koikoi::RecordMonthResult(kRecordFile, opponent, kan)) {
-    case RecordStatus::Ok:
-        break;
-    case RecordStatus::NotFound:
-        ShowMessage(window_, texts::kFileNotFound, texts::kFileCaption, MB_OK);
-        break;
-    case RecordStatus::WriteFailed:
-        ShowMessage(window_, texts::kFileNotWritten, texts::kFileCaption, MB_OK);
-        break;
-    case RecordStatus::BadArgument:
-        // The flow only settles months of 1 to 3 kan for opponents 0..3.
-        break;
+        case RecordStatus::Ok:
+            break;
+        case RecordStatus::NotFound:
+            ShowMessage(window_, texts::kFileNotFound, texts::kFileCaption, MB_OK);
+            break;
+        case RecordStatus::WriteFailed:
+            ShowMessage(window_, texts::kFileNotWritten, texts::kFileCaption, MB_OK);
+            break;
+        case RecordStatus::BadArgument:
+            // The flow only settles months of 1 to 3 kan for opponents 0..3.
+            break;
     }
 }
 

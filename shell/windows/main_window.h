@@ -27,7 +27,7 @@ inline constexpr wchar_t kSheetFile[] = L"hanaX.bmp";
 inline constexpr wchar_t kRulesFile[] = L"koikoi.html";
 
 class MainWindow final : public Host {
-public:
+  public:
     // `positions` were read before the window exists; `seed` feeds the shuffles.
     MainWindow(HINSTANCE instance, const SlotPositions& positions, uint64_t seed);
     MainWindow(const MainWindow&) = delete;
@@ -63,7 +63,7 @@ public:
     void DestroyWindow() override;
     void RecordMonthResult(int32_t opponent, int32_t kan) override;
 
-private:
+  private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);

@@ -133,40 +133,40 @@ INT_PTR OnInitDialog(HWND dialog, LPARAM lParam) {
 
 INT_PTR OnDialogCommand(HWND dialog, WPARAM wParam) {
     switch (LOWORD(wParam)) {
-    case IDCANCEL:
-        DestroyWindow(dialog);
-        return TRUE;
-    case IDC_CHOOSE_OPPONENT:
-        OnChooseOpponent(dialog);
-        return TRUE;
-    case IDC_RESET_RECORDS:
-        OnResetRecords(dialog);
-        return TRUE;
-    default:
-        return FALSE;
+        case IDCANCEL:
+            DestroyWindow(dialog);
+            return TRUE;
+        case IDC_CHOOSE_OPPONENT:
+            OnChooseOpponent(dialog);
+            return TRUE;
+        case IDC_RESET_RECORDS:
+            OnResetRecords(dialog);
+            return TRUE;
+        default:
+            return FALSE;
     }
 }
 
 INT_PTR CALLBACK RecordDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog(dialog, lParam);
-    case WM_TIMER:
-        if (wParam != kTableTimer) {
+        case WM_INITDIALOG:
+            return OnInitDialog(dialog, lParam);
+        case WM_TIMER:
+            if (wParam != kTableTimer) {
+                return FALSE;
+            }
+            OnTableTimer(dialog);
+            return TRUE;
+        case WM_COMMAND:
+            return OnDialogCommand(dialog, wParam);
+        case WM_CLOSE:
+            DestroyWindow(dialog);
+            return TRUE;
+        case WM_DESTROY:
+            OwnerOf(dialog).SetRecordDialog(nullptr);
+            return TRUE;
+        default:
             return FALSE;
-        }
-        OnTableTimer(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        return OnDialogCommand(dialog, wParam);
-    case WM_CLOSE:
-        DestroyWindow(dialog);
-        return TRUE;
-    case WM_DESTROY:
-        OwnerOf(dialog).SetRecordDialog(nullptr);
-        return TRUE;
-    default:
-        return FALSE;
     }
 }
 

@@ -39,7 +39,9 @@ MenuEnabling MenuEnablingFor(uint8_t gameState, bool dialogExists) {
     };
 }
 
-bool MenuOffered(uint8_t gameState) { return gameState != StateBusy; }
+bool MenuOffered(uint8_t gameState) {
+    return gameState != StateBusy;
+}
 
 PaintCopy PaintCopyFor(int32_t clientWidth) {
     return clientWidth >= kStretchThreshold ? PaintCopy::WholeBoardStretched : PaintCopy::TitlePage;

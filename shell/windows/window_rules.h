@@ -56,9 +56,9 @@ enum class PaintCopy : uint8_t {
 PaintCopy PaintCopyFor(int32_t clientWidth);
 
 enum class CloseOutcome : uint8_t {
-    Stay,              // the user answered No
-    DestroyNow,        // no pause is running: close at once
-    DeferToSequence,   // a pause is draining: the running sequence closes later
+    Stay,             // the user answered No
+    DestroyNow,       // no pause is running: close at once
+    DeferToSequence,  // a pause is draining: the running sequence closes later
 };
 
 // What a close request answered with `answer` (6 yes, 7 no) leads to. While a

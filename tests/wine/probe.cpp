@@ -25,7 +25,9 @@ void PrintUtf8(const wchar_t* text) {
     std::printf("%s\n", utf8.c_str());
 }
 
-HWND MainWindow() { return FindWindowW(L"Window", nullptr); }
+HWND MainWindow() {
+    return FindWindowW(L"Window", nullptr);
+}
 
 int PrintClient(HWND window) {
     if (window == nullptr) {

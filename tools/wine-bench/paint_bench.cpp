@@ -6,6 +6,7 @@
 // and reports the memory of that: under Wine most of a process's working set
 // is Wine's own, and this is the floor the program's figure is measured from.
 #include <windows.h>
+// psapi.h needs the types of windows.h first.
 #include <psapi.h>
 
 #include <algorithm>
@@ -28,7 +29,7 @@ constexpr int kRepaints = 500;
 
 // The deal paints and pauses through its host; the benchmark deals silently.
 class SilentHost final : public Host {
-public:
+  public:
     void PaintBoard(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
     void Pause(int32_t) override {}
     int32_t AskYesNo(const char*, const char*) override { return kNo; }
