@@ -62,12 +62,30 @@ menu_gone() { ! probe menu >/dev/null; }
 window_at() { [ "$(probe window)" = "$*" ]; }
 has_button() { probe button "$1" "$2" >/dev/null; }
 process_gone() { ! kill -0 "$game_pid" 2>/dev/null; }
+close_question() { has_button 確認 6; }
+button_gone() { ! has_button "$1" "$2"; }
+# A message box's OK button is IDOK or, in some layouts, IDCANCEL.
+ok_button() { has_button "$1" 1 && echo 1 || { has_button "$1" 2 && echo 2; }; }
+has_ok_button() { [ -n "$(ok_button "$1")" ]; }
 
 shot_n=0
 shot() {  # shot NAME: a screenshot of the whole display, kept as an artefact
     shot_n=$((shot_n + 1))
     last_shot=$art/$(printf '%02d' $shot_n)-$1.png
     import -window root "$last_shot"
+}
+
+# press_button CAPTION ID: clicks the button until its box has gone; a click
+# on a window that is not yet active is sometimes lost under Wine without a
+# window manager.
+press_button() {
+    local at attempt
+    for attempt in 1 2 3; do
+        at=$(probe button "$1" "$2") || return 0
+        click $at
+        retry 2 button_gone "$1" "$2" && return 0
+    done
+    return 1
 }
 
 click() {  # click X Y [BUTTON], screen coordinates
@@ -90,7 +108,7 @@ answer_game_boxes() {
     for spec in "意思確認 7" "継続確認 7" "終了方法 1" "終了方法 2"; do
         set -- $spec
         case "$boxes" in *"$1"*) ;; *) continue ;; esac
-        at=$(probe button "$1" "$2") && [ -n "$at" ] && click $at
+        has_button "$1" "$2" && press_button "$1" "$2"
     done
     return 0
 }
@@ -305,13 +323,13 @@ if open_menu 300 200 && choose_item 1; then
         click_slot "${slot:-1}"
         sleep 0.3
         click "$bx" "$by"
-        if retry 20 has_button 確認 6; then
+        # The click waits in the queue until the running pause drains it.
+        if retry 6 close_question || { click "$bx" "$by"; retry 6 close_question; }; then
             pass "close box during a game step: the question comes"
-            click $(probe button 確認 6)
-            if retry 10 has_button 注意 1 || has_button 注意 2; then
+            press_button 確認 6
+            if retry 10 has_ok_button 注意; then
                 pass "answered yes during a pause: the closing notice"
-                at=$(probe button 注意 1) || at=$(probe button 注意 2)
-                click $at
+                press_button 注意 "$(ok_button 注意)"
             else
                 fail "no closing notice"
             fi
@@ -337,8 +355,8 @@ game_pid=
 if start_game_process && read_client && retry 10 guide_painted; then
     read -r bx by < <(probe closebox)
     click "$bx" "$by"
-    if retry 10 has_button 確認 6; then
-        click $(probe button 確認 6)
+    if retry 4 close_question || { click "$bx" "$by"; retry 4 close_question; }; then
+        press_button 確認 6
         if retry 10 process_gone; then
             wait "$game_pid"
             check "close box on the title screen, answered yes: exit code" 0 "$?"
