@@ -10,31 +10,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-packages=(cmake make g++-mingw-w64-x86-64 wine wine64 fonts-ipafont-mincho fonts-ipafont-gothic
-          locales python3)
-
-as_root() {
-    if [ "$(id -u)" = 0 ]; then
-        "$@"
-    elif command -v sudo >/dev/null 2>&1; then
-        sudo "$@"
-    else
-        echo "play: '$*' needs root and there is no sudo" >&2
-        exit 1
-    fi
-}
-
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "play: installing ${missing[*]}"
-    as_root apt-get update
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+. "$root/tools/deps.sh"
+koikoi_install cmake make g++-mingw-w64-x86-64 wine wine64 fonts-ipafont-mincho \
+    fonts-ipafont-gothic locales
 
 cd "$root"
 cmake --preset mingw >/dev/null

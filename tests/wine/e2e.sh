@@ -124,7 +124,7 @@ cp "$exe_dir/koikoi.exe" "$exe_dir/allocation.dat" "$exe_dir/hanaX.bmp" "$exe_di
 cp "$exe_dir/result.dat" "$run/" 2>/dev/null || true
 
 start_game_process() {
-    (cd "$run" && exec wine koikoi.exe >"$art/wine-output.txt" 2>&1) &
+    (cd "$run" && exec wine koikoi.exe >>"$art/wine-output.txt" 2>&1) &
     game_pid=$!
     retry 30 probe title >/dev/null
 }
@@ -368,6 +368,20 @@ if start_game_process && read_client && retry 10 guide_painted; then
     fi
 else
     fail "second start"
+fi
+
+# --- A Windows whose ANSI code page is not Japanese ------------------------
+# The texts are converted from code page 932 explicitly, so the title comes
+# out the same under code page 1252.
+game_pid=
+if LANG=C.UTF-8 LC_ALL=C.UTF-8 start_game_process; then
+    check "window title under a western code page" "Kanemiro「来い来い」(ver1.02)" "$(probe title)"
+    read_client && retry 10 guide_painted && pass "guide screen under a western code page" ||
+        fail "guide screen under a western code page"
+    kill "$game_pid" 2>/dev/null
+    wait "$game_pid" 2>/dev/null
+else
+    fail "start under a western code page"
 fi
 
 echo "screenshots in $art"
