@@ -62,6 +62,7 @@ menu_gone() { ! probe menu >/dev/null; }
 window_at() { [ "$(probe window)" = "$*" ]; }
 has_button() { probe button "$1" "$2" >/dev/null; }
 process_gone() { ! kill -0 "$game_pid" 2>/dev/null; }
+dialog_gone() { ! probe dialog >/dev/null; }
 close_question() { has_button 確認 6; }
 button_gone() { ! has_button "$1" "$2"; }
 # A message box's OK button is IDOK or, in some layouts, IDCANCEL.
@@ -121,7 +122,16 @@ run=$art/run
 rm -rf "$run"
 mkdir -p "$run"
 cp "$exe_dir/koikoi.exe" "$exe_dir/allocation.dat" "$exe_dir/hanaX.bmp" "$exe_dir/koikoi.html" "$run/"
-cp "$exe_dir/result.dat" "$run/" 2>/dev/null || true
+# A record file with one month won by 3 kan against 朱雀, for the reset.
+records() {  # records FIRST_CODE: 80 lines of 60 codes, CR LF
+    local line
+    for line in $(seq 80); do
+        if [ "$line" = 1 ]; then printf '%s' "$1"; else printf '3'; fi
+        printf '3%.0s' $(seq 59)
+        printf '\r\n'
+    done
+}
+records 6 > "$run/result.dat"
 
 start_game_process() {
     (cd "$run" && exec wine koikoi.exe >>"$art/wine-output.txt" 2>&1) &
@@ -208,7 +218,6 @@ if open_menu 300 200 && choose_item 3 && retry 5 probe dialog >/dev/null; then
         check "menu while the dialog is open: its item greyed" "1 0 0 1 1" "$(menu_state)"
         close_menu
     fi
-    dialog_gone() { ! probe dialog >/dev/null; }
     closed=no
     for attempt in 1 2 3; do
         # Without a window manager nothing keeps the owned dialog above the
@@ -223,6 +232,35 @@ if open_menu 300 200 && choose_item 3 && retry 5 probe dialog >/dev/null; then
     check "閉じる closes the dialog" yes "$closed"
 else
     fail "the record dialog does not open"
+fi
+
+# Resetting the record, then choosing 玄武 on the title screen.
+records_reset() { cmp -s "$run/result.dat" <(records 3); }
+if open_menu 300 200 && choose_item 3 && retry 5 probe dialog >/dev/null; then
+    guide_before=$art/guide-before-choice.png
+    import -window root "$guide_before"
+    at=$(probe button 戦績表示 1006) && click $at
+    if retry 3 has_button リセット 6 || { click $at; retry 3 has_button リセット 6; }; then
+        press_button リセット 6
+        retry 5 records_reset && pass "戦績リセット answered yes resets result.dat" ||
+            fail "result.dat not reset"
+    else
+        fail "no reset question"
+    fi
+    # Radio 1005 is 玄武; 対戦相手決定 takes it and closes the dialog.
+    at=$(probe button 戦績表示 1005) && click $at
+    press_button 戦績表示 1001
+    if retry 3 dialog_gone; then
+        pass "対戦相手決定 closes the dialog"
+        shot guide-genbu
+        changed=$($screen differ "$guide_before" "$last_shot" $((ox + 16)) $((oy + 326)) 574 17)
+        [ "$changed" -gt 20 ] && pass "the guide's red line names the new opponent" ||
+            fail "the red line did not change"
+    else
+        fail "対戦相手決定 did not close the dialog"
+    fi
+else
+    fail "the record dialog does not open again"
 fi
 
 # --- The rules page -------------------------------------------------------
