@@ -106,8 +106,8 @@ answer_game_boxes() {
     local boxes at
     boxes=$(probe boxes)
     [ -z "$boxes" ] && return 0
-    for spec in "意思確認 7" "継続確認 7" "終了方法 1" "終了方法 2"; do
-        set -- $spec
+    for answer in "意思確認 7" "継続確認 7" "終了方法 1" "終了方法 2"; do
+        set -- $answer
         case "$boxes" in *"$1"*) ;; *) continue ;; esac
         has_button "$1" "$2" && press_button "$1" "$2"
     done
@@ -355,6 +355,9 @@ if open_menu 300 200 && choose_item 1; then
 
         # --- Closing while the game is pausing ---
         retry 30 either_prompt
+        # The board in play, cut from the screen at the client area: the
+        # README's picture is made from it (tools/art/screenshot.sh).
+        convert "$last_shot" -crop "1016x698+$ox+$oy" +repage "$art/board-in-play.png"
         read_board
         read -r bx by < <(probe closebox)
         slot=$(playable_hand_slot)
