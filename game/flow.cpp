@@ -49,6 +49,16 @@ void EndGame(Match& match) {
     QuitCheck(match);
 }
 
+// The human is to choose a hand card. `pause` ms follow the prompt (the
+// end of a click-started sequence, in which the next click is accepted).
+void OfferHumanTurn(Match& match, int32_t pause) {
+    SetCurrentSide(match.table, 0);
+    Paint(match.host, SceneHandPrompt);
+    match.table.GameState = StateChooseHand;
+    if (pause > 0) match.host.Pause(pause);
+    QuitCheck(match);
+}
+
 // Scores the play just made and sets up the next one; false when the game
 // has ended.
 bool FinishPlay(Match& match) {
@@ -84,11 +94,7 @@ void RunComputerPlays(Match& match, int32_t highlight, bool startedByClick) {
         if (table.CurrentSide == 1) {
             // The next play is the human's, in this day or in a new day the
             // human leads.
-            SetCurrentSide(table, 0);
-            Paint(host, SceneHandPrompt);
-            table.GameState = StateChooseHand;
-            if (startedByClick) host.Pause(500);
-            QuitCheck(match);
+            OfferHumanTurn(match, startedByClick ? 500 : 0);
             return;
         }
         // A new day led by the computer: it plays the first card at once.
@@ -120,10 +126,7 @@ void FinishHumanPlay(Match& match, bool drawDone) {
 
     if (table.CurrentSide == 1) {
         // A new day led by the human has begun.
-        SetCurrentSide(table, 0);
-        Paint(host, SceneHandPrompt);
-        table.GameState = StateChooseHand;
-        QuitCheck(match);
+        OfferHumanTurn(match, 0);
         return;
     }
     SetCurrentSide(table, 1);

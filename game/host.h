@@ -71,4 +71,19 @@ public:
     virtual void NoteScored(int32_t /*side*/, int32_t /*code*/, const Table&) {}
 };
 
+// A host that shows nothing, never waits and answers every question No.
+// The game plays the same through it; benchmarks deal and play with it.
+class SilentHost : public Host {
+  public:
+    void PaintBoard(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
+    void Pause(int32_t) override {}
+    int32_t AskYesNo(const char*, const char*) override { return kNo; }
+    void Tell(const char*, const char*) override {}
+    void EnterGameMode() override {}
+    bool InsidePause() const override { return false; }
+    bool QuitRequested() const override { return false; }
+    void DestroyWindow() override {}
+    void RecordMonthResult(int32_t, int32_t) override {}
+};
+
 }  // namespace koikoi

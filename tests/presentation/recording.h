@@ -75,19 +75,11 @@ class RecordingCanvas : public Canvas {
 };
 
 // Only the pauses matter to the painter; the rest of the host is inert.
-class RecordingHost : public Host {
+class RecordingHost final : public SilentHost {
   public:
     explicit RecordingHost(Log& log) : log_(log) {}
 
-    void PaintBoard(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
     void Pause(int32_t ms) override { log_.push_back({.op = Op::Pause, .ms = ms}); }
-    int32_t AskYesNo(const char*, const char*) override { return kNo; }
-    void Tell(const char*, const char*) override {}
-    void EnterGameMode() override {}
-    bool InsidePause() const override { return false; }
-    bool QuitRequested() const override { return false; }
-    void DestroyWindow() override {}
-    void RecordMonthResult(int32_t, int32_t) override {}
 
   private:
     Log& log_;

@@ -27,20 +27,6 @@ using namespace koikoi;
 constexpr int kWarmUp = 20;
 constexpr int kRepaints = 500;
 
-// The deal paints and pauses through its host; the benchmark deals silently.
-class SilentHost final : public Host {
-  public:
-    void PaintBoard(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
-    void Pause(int32_t) override {}
-    int32_t AskYesNo(const char*, const char*) override { return kNo; }
-    void Tell(const char*, const char*) override {}
-    void EnterGameMode() override {}
-    bool InsidePause() const override { return false; }
-    bool QuitRequested() const override { return false; }
-    void DestroyWindow() override {}
-    void RecordMonthResult(int32_t, int32_t) override {}
-};
-
 void DealBoard(Table& table) {
     SilentHost host;
     Random random(20261209);
