@@ -2,7 +2,21 @@
 # What the Wine tests share: the Wine prefix and the virtual display, a
 # probe that reads windows back through the wide API, clicks and
 # screenshots, the popup menu, message boxes, and reading the board from a
-# screenshot. Sourced with exe_dir, probe_src, art and here set.
+# screenshot. Sourced with the test's arguments:
+#
+#   . driver.sh EXE_DIR PROBE_EXE ARTEFACT_DIR
+#
+# EXE_DIR holds koikoi.exe and its data files; PROBE_EXE is the helper that
+# reads windows back through the wide API and stands in for the browser.
+# Screenshots are kept in ARTEFACT_DIR. A test ends with `finish`.
+
+exe_dir=$(cd "$1" && pwd)
+probe_src=$2
+art=$3
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+screen="python3 $here/screen.py"
+mkdir -p "$art"
+rm -f "$art"/*.png "$art"/*.txt
 
 . "$here/../../tools/wine-env.sh"
 koikoi_wine_env test
@@ -22,6 +36,15 @@ trap cleanup EXIT
 
 pass() { echo "PASS [${SECONDS}s]: $*"; }
 fail() { echo "FAIL [${SECONDS}s]: $*"; failures=$((failures + 1)); }
+# finish: the test's verdict, from the checks that failed.
+finish() {
+    echo "screenshots in $art"
+    if [ "$failures" -gt 0 ]; then
+        echo "$failures check(s) failed"
+        exit 1
+    fi
+    echo "all checks passed"
+}
 check() {  # check DESCRIPTION EXPECTED ACTUAL
     if [ "$2" = "$3" ]; then pass "$1"; else fail "$1 (expected '$2', got '$3')"; fi
 }

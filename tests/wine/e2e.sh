@@ -5,20 +5,11 @@
 #
 #   e2e.sh EXE_DIR PROBE_EXE ARTEFACT_DIR
 #
-# EXE_DIR holds koikoi.exe and its data files; PROBE_EXE is the helper that
-# reads windows back through the wide API and stands in for the browser.
-# Screenshots are kept in ARTEFACT_DIR. Every wait is a retry with a timeout.
+# (the arguments as driver.sh reads them). Every wait is a retry with a
+# timeout.
 set -u -o pipefail
 
-exe_dir=$(cd "$1" && pwd)
-probe_src=$2
-art=$3
-here=$(cd "$(dirname "$0")" && pwd)
-screen="python3 $here/screen.py"
-mkdir -p "$art"
-rm -f "$art"/*.png "$art"/*.txt
-
-. "$here/driver.sh"
+. "$(dirname "$0")/driver.sh" "$@"
 
 # A record file with one month won by 3 kan against 朱雀, for the reset.
 records 6 > "$run/result.dat"
@@ -247,9 +238,4 @@ else
     fail "start under a western code page"
 fi
 
-echo "screenshots in $art"
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all checks passed"
+finish

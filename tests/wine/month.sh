@@ -7,20 +7,12 @@
 #
 #   month.sh EXE_DIR PROBE_EXE ARTEFACT_DIR
 #
-# It takes some minutes, as the game's pauses are real, so it runs under the
-# label "long" and not in the default test run.
+# It takes some minutes, as the game's pauses are real, so it runs with the
+# soak tests (ctest --preset mingw-soak), not in the default test run.
 set -u -o pipefail
 
-exe_dir=$(cd "$1" && pwd)
-probe_src=$2
-art=$3
-here=$(cd "$(dirname "$0")" && pwd)
-screen="python3 $here/screen.py"
-mkdir -p "$art"
-rm -f "$art"/*.png "$art"/*.txt
-
 shot_numbered=no
-. "$here/driver.sh"
+. "$(dirname "$0")/driver.sh" "$@"
 
 records 3 > "$run/result.dat"
 empty_records=$art/empty-result.dat
@@ -132,9 +124,4 @@ else
     fail "no close question"
 fi
 
-echo "screenshots in $art"
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all checks passed"
+finish
