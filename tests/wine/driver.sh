@@ -130,6 +130,28 @@ answer_game_boxes() {
     return 0
 }
 
+# ask_to_close SECONDS: clicks the close box at ($bx, $by), read before with
+# probe closebox, until the close question shows; a click on a window that is
+# not yet active is sometimes lost. A click made while a game step pauses
+# waits in the queue until the pause drains it.
+ask_to_close() {
+    click "$bx" "$by"
+    retry "$1" close_question || { click "$bx" "$by"; retry "$1" close_question; }
+}
+
+# await_exit SECONDS: answers the game's questions and the closing notice
+# until the process has ended; its exit code is then in $exit_code.
+await_exit() {
+    exited() {
+        answer_game_boxes
+        has_ok_button 注意 && press_button 注意 "$(ok_button 注意)"
+        process_gone
+    }
+    retry "$1" exited || return 1
+    wait "$game_pid"
+    exit_code=$?
+}
+
 sheet=$exe_dir/hanaX.bmp
 layout=$exe_dir/allocation.dat
 
@@ -208,13 +230,16 @@ click_slot() {  # click_slot SLOT: the middle of the slot's card cell
     y=$(echo "$line" | cut -d' ' -f3)
     click $((ox + x + 31)) $((oy + y + 52))
 }
-# When the drawn card has two field matches, take the first of its month.
-choose_field_if_asked() {
-    field_prompt || return 0
-    read_board
+# choose_field_card [MONTH]: at the field prompt, clicks the first field card
+# of the month of the drawn card (framed in the drawn slot) or, before the
+# draw, of MONTH: that of the hand card just clicked, which had two matches.
+choose_field_card() {
     local month slot
-    month=$(slot_of 208 | cut -d' ' -f4)
+    read_board
+    month=$(slot_of 208 | awk 'NF == 5 { print $4 }')
+    month=${month:-${1:-}}
     slot=$(awk -v m="$month" '$1 >= 160 && $1 < 184 && NF == 5 && $4 == m { print $1; exit }' \
         "$art/board.txt")
     [ -n "$slot" ] && click_slot "$slot"
 }
+choose_field_if_asked() { ! field_prompt || choose_field_card; }

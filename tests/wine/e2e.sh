@@ -176,9 +176,7 @@ if open_menu 300 200 && choose_item 1; then
         slot=$(playable_hand_slot)
         click_slot "${slot:-1}"
         sleep 0.3
-        click "$bx" "$by"
-        # The click waits in the queue until the running pause drains it.
-        if retry 6 close_question || { click "$bx" "$by"; retry 6 close_question; }; then
+        if ask_to_close 6; then
             pass "close box during a game step: the question comes"
             press_button 確認 6
             if retry 10 has_ok_button 注意; then
@@ -190,10 +188,8 @@ if open_menu 300 200 && choose_item 1; then
         else
             fail "no close question"
         fi
-        exited() { answer_game_boxes; process_gone; }
-        if retry 30 exited; then
-            wait "$game_pid"
-            check "the game sequence closes the window; exit code" 0 "$?"
+        if await_exit 30; then
+            check "the game sequence closes the window; exit code" 0 "$exit_code"
         else
             fail "the program did not end after the deferred close"
         fi
@@ -208,12 +204,10 @@ fi
 game_pid=
 if start_game_process && read_client && retry 10 guide_painted; then
     read -r bx by < <(probe closebox)
-    click "$bx" "$by"
-    if retry 4 close_question || { click "$bx" "$by"; retry 4 close_question; }; then
+    if ask_to_close 4; then
         press_button 確認 6
-        if retry 10 process_gone; then
-            wait "$game_pid"
-            check "close box on the title screen, answered yes: exit code" 0 "$?"
+        if await_exit 10; then
+            check "close box on the title screen, answered yes: exit code" 0 "$exit_code"
         else
             fail "the program did not end after the close question"
         fi

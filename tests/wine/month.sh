@@ -52,11 +52,11 @@ if ! { open_menu 300 200 && choose_item 1 && retry 5 window_at 0 0 1022 730; }; 
 fi
 read_client
 
-# Plays until the month is written or 20 minutes have gone. The card of the
-# last hand click is remembered for the field choice of state 3; the drawn
-# card (slot 208) names the month of the choice of state 4.
+# Plays until the month is written or 20 minutes have gone; a field choice
+# that finds no card to click five times running ends it sooner.
 plays=0
 choices=0
+misses=0
 hand_month=
 limit=$(( $(date +%s) + 1200 ))
 while ! month_recorded && [ "$(date +%s)" -lt "$limit" ]; do
@@ -67,18 +67,18 @@ while ! month_recorded && [ "$(date +%s)" -lt "$limit" ]; do
             slot=$(awk '$1 < 8 && NF == 5 { print $1; exit }' "$art/board.txt")
         [ -n "$slot" ] || { sleep 0.5; continue; }
         hand_month=$(slot_of "$slot" | cut -d' ' -f4)
-        echo "hand: slot $slot month $hand_month" >>"$art/plays.txt"
+        echo "hand: slot $slot card $(slot_of "$slot" | cut -d' ' -f4-)" >>"$art/plays.txt"
         click_slot "$slot"
         plays=$((plays + 1))
         sleep 1
     elif field_prompt; then
-        read_board
-        month=$(slot_of 208 | awk 'NF == 5 { print $4 }')
-        month=${month:-$hand_month}
-        slot=$(awk -v m="$month" '$1 >= 160 && $1 < 184 && NF == 5 && $4 == m { print $1; exit }' \
-            "$art/board.txt")
-        echo "field: month $month slot ${slot:-none}" >>"$art/plays.txt"
-        [ -n "$slot" ] && click_slot "$slot" && choices=$((choices + 1))
+        if choose_field_card "$hand_month"; then
+            choices=$((choices + 1))
+            misses=0
+        else
+            misses=$((misses + 1))
+            [ $misses -lt 5 ] || break
+        fi
         sleep 1
     else
         sleep 0.5
@@ -104,19 +104,15 @@ if month_recorded; then
         fail "the record dialog after the month"
     fi
 else
-    fail "no month was settled in 20 minutes ($plays hand plays)"
+    fail "no month was settled ($plays hand plays; $misses field choices in a row found no card)"
 fi
 
 # Closing through the close box, answering the questions that come.
 read -r bx by < <(probe closebox)
-click "$bx" "$by"
-if retry 10 close_question || { click "$bx" "$by"; retry 10 close_question; }; then
+if ask_to_close 10; then
     press_button 確認 6
-    retry 10 has_ok_button 注意 && press_button 注意 "$(ok_button 注意)"
-    exited() { answer_game_boxes; process_gone; }
-    if retry 60 exited; then
-        wait "$game_pid"
-        check "the game closes; exit code" 0 "$?"
+    if await_exit 60; then
+        check "the game closes; exit code" 0 "$exit_code"
     else
         fail "the program did not end after the close question"
     fi

@@ -110,14 +110,23 @@ def parse_field(field):
 
 
 def identify(pic, ox, oy, sheet, x, y):
-    """The card face (month, row) shown at board (x, y), 'back', 'back-strip',
-    'felt' or '?'."""
+    """The card face (month, row) shown at board (x, y), framed or not, 'back',
+    'back-strip', 'felt' or '?'."""
     shown = pic.box(ox + x, oy + y, CARD_W, CARD_H)
     if shown == sheet.box(756, 0, CARD_W, CARD_H):
         return "back"
     for month in range(12):
         for row in range(8):
             if shown == sheet.box(63 * month, 104 * row, CARD_W, CARD_H):
+                return "%d %d" % (month, row)
+    # A chosen card is framed by a 3-pixel line over its edge: its inside,
+    # 3 pixels in, still tells the card.
+    inset = 3
+    inside = pic.box(ox + x + inset, oy + y + inset, CARD_W - 2 * inset, CARD_H - 2 * inset)
+    for month in range(12):
+        for row in range(8):
+            if inside == sheet.box(63 * month + inset, 104 * row + inset, CARD_W - 2 * inset,
+                                   CARD_H - 2 * inset):
                 return "%d %d" % (month, row)
     if count(pic, ox + x + 20, oy + y + 40, 20, 20, FELT) == 400:
         return "felt"
