@@ -2,7 +2,7 @@
 // counted and not waited, no trace, and the record file's writes left out.
 #include <benchmark/benchmark.h>
 
-#include "shell/files/layout.h"
+#include "files/layout.h"
 #include "tools/sim/simulator.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "game/slot_positions.h"
 #include "game/texts.h"
-#include "shell/files/layout.h"
+#include "files/layout.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/wide_text.h"
 

@@ -8,7 +8,7 @@
 #include "presentation/board_painter.h"
 #include "presentation/title_page.h"
 #include "resources/resource_ids.h"
-#include "shell/files/records.h"
+#include "files/records.h"
 #include "shell/windows/record_dialog.h"
 #include "shell/windows/wide_text.h"
 

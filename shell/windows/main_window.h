@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "game/flow.h"
+#include "match/flow.h"
 #include "game/host.h"
 #include "game/random.h"
 #include "game/slot_positions.h"

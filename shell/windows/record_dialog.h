@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/files/records.h"
+#include "files/records.h"
 
 namespace koikoi {
 

@@ -1,6 +1,6 @@
 // The bounded line reader and the all-or-nothing file replacement, with the
 // failures a full disk or a refused rename would bring.
-#include "shell/files/file_io.h"
+#include "files/file_io.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <random>
 #include <string>
 
-#include "shell/files/layout.h"
-#include "shell/files/records.h"
+#include "files/layout.h"
+#include "files/records.h"
 #include "tests/files/temp_folder.h"
 
 namespace koikoi {

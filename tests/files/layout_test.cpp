@@ -1,6 +1,6 @@
 // The layout file reader: field conversion, line ends, and files that are
 // short, long, overlong or missing.
-#include "shell/files/layout.h"
+#include "files/layout.h"
 
 #include <gtest/gtest.h>
 

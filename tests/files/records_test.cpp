@@ -1,6 +1,6 @@
 // The record file: where each result lands, the full-block shift, the
 // summary and its averages, and files that are short, long or odd.
-#include "shell/files/records.h"
+#include "files/records.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/files/layout.h"
-#include "shell/files/records.h"
+#include "files/layout.h"
+#include "files/records.h"
 #include "tests/files/temp_folder.h"
 
 namespace koikoi {

@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "game/flow.h"
+#include "match/flow.h"
 #include "tests/game/recording_host.h"
 #include "tests/game/table_builder.h"
 

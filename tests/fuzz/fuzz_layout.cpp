@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "shell/files/file_io.h"
-#include "shell/files/layout.h"
+#include "files/file_io.h"
+#include "files/layout.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "shell/files/file_io.h"
-#include "shell/files/records.h"
+#include "files/file_io.h"
+#include "files/records.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "shell/files/layout.h"
+#include "files/layout.h"
 #include "tools/sim/simulator.h"
 
 namespace koikoi {

@@ -7,8 +7,8 @@
 #include <string>
 #include <system_error>
 
-#include "shell/files/layout.h"
-#include "shell/files/records.h"
+#include "files/layout.h"
+#include "files/records.h"
 #include "tools/sim/simulator.h"
 
 #ifndef KOIKOI_DATA_DIR

@@ -3,10 +3,10 @@
 
 #include <cstring>
 
-#include "game/flow.h"
+#include "match/flow.h"
 #include "game/invariants.h"
 #include "game/texts.h"
-#include "shell/files/records.h"
+#include "files/records.h"
 
 namespace koikoi::sim {
 

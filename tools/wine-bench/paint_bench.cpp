@@ -17,7 +17,7 @@
 #include "game/moves.h"
 #include "game/random.h"
 #include "game/table.h"
-#include "shell/files/layout.h"
+#include "files/layout.h"
 #include "shell/windows/main_window.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // Everything runs synchronously inside the two handlers the window calls.
 // Each plays forward, painting and pausing, until the human has to choose a
 // card, and returns with GameState saying what the next click means.
-#include "game/flow.h"
+#include "match/flow.h"
 
 #include "game/moves.h"
 #include "game/scoring.h"

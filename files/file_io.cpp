@@ -1,5 +1,5 @@
 // Bounded reading and all-or-nothing replacement of the two small data files.
-#include "shell/files/file_io.h"
+#include "files/file_io.h"
 
 #include <cstdio>
 

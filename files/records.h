@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/files/file_io.h"
+#include "files/file_io.h"
 
 namespace koikoi {
 

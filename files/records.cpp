@@ -1,5 +1,5 @@
 // The record file: per opponent, the kan result of every settled month.
-#include "shell/files/records.h"
+#include "files/records.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
 // The board layout file: where each slot's card cell lies on the board.
-#include "shell/files/layout.h"
+#include "files/layout.h"
 
 #include <string>
 
-#include "shell/files/file_io.h"
+#include "files/file_io.h"
 
 namespace koikoi {
 
