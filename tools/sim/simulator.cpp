@@ -7,6 +7,7 @@
 #include "game/invariants.h"
 #include "game/texts.h"
 #include "files/records.h"
+#include "match/trace.h"
 
 namespace koikoi::sim {
 
@@ -25,53 +26,17 @@ protected:
     }
 };
 
-void AppendInt(std::string& out, int64_t value) {
-    char digits[24];
-    int length = 0;
-    uint64_t magnitude = value < 0 ? static_cast<uint64_t>(-(value + 1)) + 1 : static_cast<uint64_t>(value);
-    do {
-        digits[length++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (value < 0) out += '-';
-    while (length > 0) out += digits[--length];
-}
+// Trace lines go straight to the trace file.
+class FileTrace final : public TraceWriter {
+  public:
+    explicit FileTrace(std::FILE* file) : file_(file) {}
 
-template <typename T>
-void AppendArray(std::string& out, const T* values, size_t count) {
-    out += '[';
-    for (size_t i = 0; i < count; ++i) {
-        if (i != 0) out += ',';
-        AppendInt(out, values[i]);
-    }
-    out += ']';
-}
+  protected:
+    void Write(std::string_view line) override { std::fwrite(line.data(), 1, line.size(), file_); }
 
-template <typename T, size_t N>
-void AppendField(std::string& out, const char* key, const T (&values)[N]) {
-    out += ",\"";
-    out += key;
-    out += "\":";
-    AppendArray(out, values, N);
-}
-
-template <typename T, size_t N>
-void AppendField(std::string& out, const char* key, const T (&values)[2][N]) {
-    out += ",\"";
-    out += key;
-    out += "\":[";
-    AppendArray(out, values[0], N);
-    out += ',';
-    AppendArray(out, values[1], N);
-    out += ']';
-}
-
-void AppendScalar(std::string& out, const char* key, int64_t value) {
-    out += ",\"";
-    out += key;
-    out += "\":";
-    AppendInt(out, value);
-}
+  private:
+    std::FILE* file_;
+};
 
 // A Host that paints nothing, counts every pause, answers for the scripted
 // human and writes the trace.
@@ -121,85 +86,45 @@ public:
                 RecordStatus::Ok) {
             ++result_.recordFailures;
         }
-        if (Tracing()) {
-            line_ = "{\"ev\":\"record\"";
-            AppendScalar(line_, "opponent", opponent);
-            AppendScalar(line_, "result", kan);
-            Emit();
-        }
+        if (Tracing()) trace_.Record(opponent, kan);
     }
 
     void NoteShuffle(const Table& table) override {
-        if (!Tracing()) return;
-        line_ = "{\"ev\":\"shuffle\",\"stock\":";
-        AppendArray(line_, table.SlotCards + kStockFirst, 48);
-        Emit();
+        if (Tracing()) trace_.Shuffle(table);
     }
-    void NoteHumanCard(CardId card) override { NoteCard("human_card", card); }
-    void NoteHumanField(CardId card) override { NoteCard("human_field", card); }
+    void NoteHumanCard(CardId card) override {
+        if (Tracing()) trace_.HumanCard(card);
+    }
+    void NoteHumanField(CardId card) override {
+        if (Tracing()) trace_.HumanField(card);
+    }
     void NoteAsk(int32_t side, Question question, int32_t answer) override {
-        if (!Tracing()) return;
-        line_ = "{\"ev\":\"ask\"";
-        AppendScalar(line_, "side", side);
-        line_ += question == Question::KoiKoi ? ",\"question\":\"koikoi\"" : ",\"question\":\"newyear\"";
-        AppendScalar(line_, "answer", answer);
-        Emit();
+        if (Tracing()) trace_.Ask(side, question, answer);
     }
     void NoteComputerPlay(bool capture, const int32_t (&matchList)[4]) override {
-        if (!Tracing()) return;
-        line_ = capture ? "{\"ev\":\"computer_play\",\"capture\":true,\"list\":"
-                        : "{\"ev\":\"computer_play\",\"capture\":false,\"list\":";
-        AppendArray(line_, matchList, 4);
-        Emit();
+        if (Tracing()) trace_.ComputerPlay(capture, matchList);
     }
     void NoteScored(int32_t side, int32_t code, const Table& table) override {
         ++result_.plays;
-        if (!Tracing()) return;
-        line_ = "{\"ev\":\"scored\"";
-        AppendScalar(line_, "side", side);
-        AppendScalar(line_, "code", code);
-        AppendScalar(line_, "clock_ms", result_.clockMs);
-        line_ += ",\"state\":";
-        AppendState(line_, table);
-        Emit();
+        if (Tracing()) trace_.Scored(side, code, result_.clockMs, table);
     }
 
     void NoteStart() {
-        if (!Tracing()) return;
-        line_ = "{\"ev\":\"start\"";
-        AppendScalar(line_, "opponent", options_.opponent);
-        line_ += ",\"seed\":";
-        line_ += std::to_string(options_.seed);
-        Emit();
+        if (Tracing()) trace_.Start(options_.opponent, options_.seed);
     }
     void NoteEnd(bool declined) {
-        if (!Tracing()) return;
-        line_ = declined ? "{\"ev\":\"end\",\"reason\":\"declined\"" : "{\"ev\":\"end\",\"reason\":\"limit\"";
-        AppendScalar(line_, "clock_ms", result_.clockMs);
-        Emit();
+        if (Tracing()) trace_.End(declined, result_.clockMs);
     }
 
 private:
     bool Tracing() const { return options_.trace != nullptr; }
-    void NoteCard(const char* event, CardId card) {
-        if (!Tracing()) return;
-        line_ = "{\"ev\":\"";
-        line_ += event;
-        line_ += '"';
-        AppendScalar(line_, "card", card);
-        Emit();
-    }
-    void Emit() {
-        line_ += "}\n";
-        std::fwrite(line_.data(), 1, line_.size(), options_.trace);
-    }
 
     const Options& options_;
     GameResult& result_;
     const Table& table_;
     Random human_;
     int32_t yearsPlayed_ = 0;
-    std::string line_;
+    FileTrace trace_{options_.trace};
     QuickReplacer replacer_;
 };
 
@@ -221,28 +146,6 @@ bool ClickPlayed(Match& match, SlotId slot, GameResult& result) {
 }
 
 }  // namespace
-
-void AppendState(std::string& out, const Table& table) {
-    out += "{\"SlotCards\":";
-    AppendArray(out, table.SlotCards, kSlots);
-    AppendField(out, "Owner", table.Owner);
-    AppendField(out, "FieldByMonth", table.FieldByMonth);
-    AppendField(out, "ComputerHandByMonth", table.ComputerHandByMonth);
-    AppendField(out, "TakenByMonth", table.TakenByMonth);
-    AppendField(out, "YakuProgress", table.YakuProgress);
-    AppendField(out, "YakuScore", table.YakuScore);
-    AppendField(out, "PileCount", table.PileCount);
-    AppendField(out, "TurnGain", table.TurnGain);
-    AppendField(out, "TodayMon", table.TodayMon);
-    AppendField(out, "MonthMon", table.MonthMon);
-    AppendField(out, "KanBalance", table.KanBalance);
-    AppendField(out, "KoiCalled", table.KoiCalled);
-    AppendScalar(out, "MonthNumber", table.MonthNumber);
-    AppendScalar(out, "TurnCount", table.TurnCount);
-    AppendScalar(out, "CurrentSide", table.CurrentSide);
-    AppendScalar(out, "OtherSide", table.OtherSide);
-    out += '}';
-}
 
 GameResult PlayGame(const Options& options, const SlotPositions& positions) {
     GameResult result;

@@ -37,7 +37,4 @@ struct GameResult {
 // Plays one game from StartGame to the declined new year (or the play limit).
 GameResult PlayGame(const Options& options, const SlotPositions& positions);
 
-// Writes the table as the "state" object of the trace.
-void AppendState(std::string& out, const Table& table);
-
 }  // namespace koikoi::sim
