@@ -42,7 +42,8 @@ public:
                           int32_t x, int32_t y) = 0;
     virtual void Fill(Box box, Rgb colour) = 0;
     // A box with 10 x 10 rounded corners in one colour, black text centred on it.
-    virtual void TextBox(Box box, Rgb colour, TextFont font, const char* text) = 0;
+    // Both text calls take the box, then the font, then the colour.
+    virtual void TextBox(Box box, TextFont font, Rgb colour, const char* text) = 0;
     // Text only, transparent background.
     virtual void Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) = 0;
     // A 3-pixel outline along the outer pixels of the card cell at (x, y).

@@ -174,7 +174,7 @@ void GdiCanvas::Fill(Box box, Rgb colour) {
     DeleteObject(brush);
 }
 
-void GdiCanvas::TextBox(Box box, Rgb colour, TextFont font, const char* text) {
+void GdiCanvas::TextBox(Box box, TextFont font, Rgb colour, const char* text) {
     HBRUSH brush = CreateSolidBrush(ToColorref(colour));
     HPEN pen = CreatePen(PS_SOLID, 0, ToColorref(colour));
     HFONT textFont = CreateFontFor(font);

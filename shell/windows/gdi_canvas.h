@@ -38,7 +38,7 @@ class GdiCanvas final : public Canvas {
     void CopyCell(int32_t sheetX, int32_t sheetY, int32_t width, int32_t height, int32_t x,
                   int32_t y) override;
     void Fill(Box box, Rgb colour) override;
-    void TextBox(Box box, Rgb colour, TextFont font, const char* text) override;
+    void TextBox(Box box, TextFont font, Rgb colour, const char* text) override;
     void Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) override;
     void Frame(int32_t x, int32_t y) override;
     void Present() override;

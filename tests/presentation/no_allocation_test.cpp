@@ -38,7 +38,7 @@ class CountingCanvas : public Canvas {
     void ReleaseWindow() override { ++calls; }
     void CopyCell(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override { ++calls; }
     void Fill(Box, Rgb) override { ++calls; }
-    void TextBox(Box, Rgb, TextFont, const char*) override { ++calls; }
+    void TextBox(Box, TextFont, Rgb, const char*) override { ++calls; }
     void Text(Box, TextFont, Rgb, TextLayout, const char*) override { ++calls; }
     void Frame(int32_t, int32_t) override { ++calls; }
     void Present() override { ++calls; }

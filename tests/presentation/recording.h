@@ -54,7 +54,7 @@ class RecordingCanvas : public Canvas {
     void Fill(Box box, Rgb colour) override {
         log_.push_back({.op = Op::Fill, .box = box, .colour = colour});
     }
-    void TextBox(Box box, Rgb colour, TextFont font, const char* text) override {
+    void TextBox(Box box, TextFont font, Rgb colour, const char* text) override {
         log_.push_back(
             {.op = Op::TextBox, .box = box, .colour = colour, .font = font, .text = text});
     }
