@@ -34,13 +34,55 @@ const char* FindSlotFault(const Table& table) {
         const CardId card = table.SlotCards[slot];
         if (card == kNoCard) continue;
         if (card < 0 || card >= kCards) return "a slot holds a value that is no card";
-        if (table.CardSlots[card] != slot) return "CardSlots disagrees with SlotCards";
         ++seen[static_cast<size_t>(card)];
     }
     for (int32_t count : seen) {
-        if (count != 1) return "a card lies in no slot or in two";
+        if (count == 0) return "a card lies in no slot";
+        if (count > 1) return "a card lies in two slots";
     }
+    for (CardId card = 0; card < kCards; ++card) {
+        const SlotId slot = table.CardSlots[card];
+        if (!InRange(slot, 0, kSlots - 1) || table.SlotCards[slot] != card) {
+            return "CardSlots disagrees with SlotCards";
+        }
+    }
+    if (table.CurrentSide != 0 && table.CurrentSide != 1) return "CurrentSide is neither 0 nor 1";
     if (table.CurrentSide + table.OtherSide != 1) return "OtherSide is not 1 - CurrentSide";
+    return nullptr;
+}
+
+// The bounds the rules keep every counter within, between any two steps.
+// MonthNumber is 0 for a moment at a new year and TurnCount 0 at a new day
+// (the month and the turn that follow raise them); twelve months of at most
+// 3 kan each keep a balance within 0..72 in a year.
+const char* FindCounterFault(const Table& table) {
+    struct Bound {
+        const char* fault;
+        int32_t value, low, high;
+    };
+    const Bound bounds[] = {
+        {"MonthNumber is outside 0..12", table.MonthNumber, 0, 12},
+        {"TurnCount is outside 0..16", table.TurnCount, 0, 16},
+        {"GameState is outside 0..5", table.GameState, StateNoGame, StateGameOver},
+        {"OpponentId is outside 0..3", table.OpponentId, 0, kOpponents - 1},
+    };
+    for (const Bound& bound : bounds) {
+        if (bound.value < bound.low || bound.value > bound.high) return bound.fault;
+    }
+    constexpr std::array<int32_t, 4> kPileSize = {5, 9, 10, 24};  // bright, animal, ribbon, chaff
+    for (size_t side = 0; side < 2; ++side) {
+        if (!InRange(table.KanBalance[side], 0, 2 * kStartingKan)) {
+            return "KanBalance is outside 0..72";
+        }
+        if (table.TodayMon[side] < 0) return "TodayMon is negative";
+        if (table.MonthMon[side] < 0) return "MonthMon is negative";
+        if (table.KoiCalled[side] > 1) return "KoiCalled is neither 0 nor 1";
+        for (size_t pile = 0; pile < 4; ++pile) {
+            if (!InRange(table.PileCount[side][pile], 0, kPileSize[pile])) {
+                return "a PileCount is beyond its pile";
+            }
+        }
+    }
     return nullptr;
 }
 
@@ -90,7 +132,9 @@ Check CheckAtPaint(const Table& table, int32_t scene) {
 
 const char* FindTableFault(const Table& table, Check check) {
     if (const char* fault = FindSlotFault(table)) return fault;
-    return check == Check::Full ? FindOwnerFault(table) : nullptr;
+    if (check == Check::Slots) return nullptr;
+    if (const char* fault = FindCounterFault(table)) return fault;
+    return FindOwnerFault(table);
 }
 
 }  // namespace koikoi

@@ -8,7 +8,7 @@ namespace koikoi {
 
 enum class Check : uint8_t {
     Slots,  // only where cards lie: SlotCards and CardSlots agree
-    Full,   // also Owner, the per-month counters and the piles
+    Full,   // also the counters' bounds, Owner, the per-month counters and the piles
 };
 
 // nullptr when the table is consistent, else a description of the first

@@ -13,6 +13,7 @@
 #include "files/layout.h"
 #include "files/records.h"
 #include "tests/files/temp_folder.h"
+#include "tests/test_seed.h"
 
 namespace koikoi {
 namespace {
@@ -130,13 +131,9 @@ TEST(LinePrefixCollector, KeepsOnlyTheWantedPrefixOfTheWantedLines) {
 // Random files of the characters that matter (line ends, digits, blanks,
 // signs) fed in random pieces must read as the whole file does.
 TEST(LinePrefixCollector, ParsersReadTheKeptTextAsTheWholeFile) {
-    // KOIKOI_SEED replays a failure.
-    const char* given = std::getenv("KOIKOI_SEED");
-    const uint32_t seed = given != nullptr ? static_cast<uint32_t>(std::strtoul(given, nullptr, 10))
-                                           : std::random_device{}();
-    std::printf("seed %u\n", seed);
-    SCOPED_TRACE("KOIKOI_SEED=" + std::to_string(seed));
-    std::mt19937 random(seed);
+    // A new seed each run; KOIKOI_TEST_SEED replays a failure.
+    const testing::TestSeed seed(std::random_device{}());
+    std::mt19937 random(static_cast<uint32_t>(seed.value()));
     const char alphabet[] = "\r\n\n 0123456789-+3333x";
     for (int32_t round = 0; round < 300; ++round) {
         std::string file(random() % 9000, ' ');

@@ -8,6 +8,7 @@
 
 #include "game/texts.h"
 #include "tests/flow/flow_fixture.h"
+#include "tests/test_seed.h"
 
 namespace koikoi {
 namespace {
@@ -55,7 +56,8 @@ TEST(PromptClicks, AThousandPromptClicksStayAtOneLevelOfNesting) {
     Table table = testing::EmptyTable();
     table.OpponentId = 2;
     PromptClicker host;
-    Random random(2024);
+    const testing::TestSeed seed(2024);
+    Random random(seed.value());
     const SlotPositions positions = testing::TestLayout();
     Match match{table, host, random, positions, 1.0f};
     host.match = &match;

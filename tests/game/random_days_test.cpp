@@ -6,6 +6,7 @@
 #include "game/scoring.h"
 #include "tests/game/recording_host.h"
 #include "tests/game/table_builder.h"
+#include "tests/test_seed.h"
 
 namespace koikoi {
 namespace {
@@ -46,7 +47,7 @@ void PlayRandomly(Table& table, RecordingHost& host, Random& random, int8_t side
 }
 
 TEST(RandomDays, InvariantsHoldAtEveryStep) {
-    for (uint64_t seed = 1; seed <= 60; ++seed) {
+    for (const uint64_t seed : testing::TestSeeds(1, 60)) {
         const int8_t leader = static_cast<int8_t>(seed % 2);
         Table table = testing::EmptyTable();
         RecordingHost host;
@@ -60,15 +61,16 @@ TEST(RandomDays, InvariantsHoldAtEveryStep) {
             PlayRandomly(table, host, random, side);
             // A side's reachable total only grows during a day.
             const int32_t total = ScoreCombinations(table, side);
-            ASSERT_GE(total, best[side]) << "seed " << seed;
+            ASSERT_GE(total, best[side]) << testing::SeedNote(seed);
             best[side] = total;
         }
-        ASSERT_TRUE(host.faults.empty()) << "seed " << seed << ": " << host.faults.front();
+        ASSERT_TRUE(host.faults.empty()) << testing::SeedNote(seed) << ": " << host.faults.front();
         // Both hands played out, the stock holds eight cards at its bottom.
         for (SlotId slot = 0; slot < kSlots; ++slot) {
             const bool hand = slot < kHandSize || (slot >= kComputerHand && slot < kComputerHand + kHandSize);
             if (hand || (slot >= 120 && slot <= kStockLast) || slot >= kOverlayFirst) {
-                EXPECT_EQ(table.SlotCards[slot], kNoCard) << "seed " << seed << " slot " << slot;
+                EXPECT_EQ(table.SlotCards[slot], kNoCard)
+                    << testing::SeedNote(seed) << " slot " << slot;
             }
         }
         EXPECT_EQ(StockTop(table), 119);

@@ -5,8 +5,12 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "files/layout.h"
+#include "tests/test_seed.h"
 #include "tools/sim/simulator.h"
 
 namespace koikoi {
@@ -20,21 +24,31 @@ int64_t GamesPerOpponent() {
 TEST(Soak, WholeYearsKeepTheTableConsistent) {
     SlotPositions positions{};
     ASSERT_TRUE(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions));
-    for (int32_t opponent = 0; opponent < kOpponents; ++opponent) {
-        for (int64_t game = 0; game < GamesPerOpponent(); ++game) {
-            sim::Options options;
-            options.opponent = opponent;
-            options.seed = static_cast<uint64_t>(1000 * opponent + game);
-            options.years = 2;
-            options.koikoiChance = 0.5;
-            options.checkInvariants = true;
-            const sim::GameResult result = sim::PlayGame(options, positions);
-            ASSERT_TRUE(result.fault.empty()) << "opponent " << opponent << " seed " << options.seed << ": "
-                                              << result.fault;
-            ASSERT_TRUE(result.declined) << "seed " << options.seed;
-            // Two years are 24 settled months.
-            EXPECT_EQ(result.monthsWonByHuman + result.monthsWonByComputer, 24) << "seed " << options.seed;
+    // Game g against opponent o plays seed 1000·o + g; KOIKOI_TEST_SEED
+    // replays one game (its opponent is the seed's thousands).
+    std::vector<uint64_t> seeds;
+    if (const std::optional<uint64_t> given = testing::GivenTestSeed()) {
+        seeds.push_back(*given);
+    } else {
+        for (int32_t opponent = 0; opponent < kOpponents; ++opponent) {
+            for (int64_t game = 0; game < GamesPerOpponent(); ++game) {
+                seeds.push_back(static_cast<uint64_t>(1000 * opponent + game));
+            }
         }
+    }
+    for (const uint64_t seed : seeds) {
+        sim::Options options;
+        options.opponent = static_cast<int32_t>(seed / 1000 % kOpponents);
+        options.seed = seed;
+        options.years = 2;
+        options.koikoiChance = 0.5;
+        options.checkInvariants = true;
+        const sim::GameResult result = sim::PlayGame(options, positions);
+        const std::string note = testing::SeedNote(seed);
+        ASSERT_TRUE(result.fault.empty()) << note << ": " << result.fault;
+        ASSERT_TRUE(result.declined) << note;
+        // Two years are 24 settled months.
+        EXPECT_EQ(result.monthsWonByHuman + result.monthsWonByComputer, 24) << note;
     }
 }
 
