@@ -7,6 +7,7 @@
 #include "game/slot_positions.h"
 #include "game/texts.h"
 #include "files/layout.h"
+#include "files/temporaries.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/wide_text.h"
 
@@ -20,6 +21,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     if (!LoadLayout(kLayoutFile, positions)) {
         ShowMessage(nullptr, texts::kFileNotFound, texts::kFileCaption, MB_OK);
     }
+
+    // A crash in the middle of a record write leaves its temporary file;
+    // those of copies of the game still running stay theirs.
+    RemoveStaleTemporaryFiles(kRecordFile);
 
     if (!MainWindow::RegisterWindowClass(instance)) {
         return 0;

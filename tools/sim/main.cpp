@@ -9,6 +9,7 @@
 
 #include "files/layout.h"
 #include "files/records.h"
+#include "files/temporaries.h"
 #include "tools/sim/simulator.h"
 
 #ifndef KOIKOI_DATA_DIR
@@ -124,6 +125,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "koikoi-sim: Could not find file. (%s)\n", layoutPath.c_str());
     }
     command.options.recordFile = (fs::path(workdir) / "result.dat").string();
+    // A given folder may hold the temporary file of a simulation that was
+    // killed while writing; those of simulations still running stay.
+    koikoi::RemoveStaleTemporaryFiles(command.options.recordFile.c_str());
 
     std::FILE* trace = nullptr;
     if (!command.tracePath.empty()) {
