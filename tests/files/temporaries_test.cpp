@@ -102,12 +102,28 @@ TEST(ProcessIsRunning, TellsRunningFromEnded) {
     EXPECT_TRUE(ProcessIsRunning(CurrentProcessId()));
     EXPECT_TRUE(ProcessIsRunning(children.running));
     EXPECT_FALSE(ProcessIsRunning(children.ended));
-    // The first process is another user's for anyone but root: it cannot be
-    // signalled, yet it runs.
-    EXPECT_TRUE(ProcessIsRunning(1));
     // Ids that name no single process are never taken for ended ones.
     EXPECT_TRUE(ProcessIsRunning(0));
     EXPECT_TRUE(ProcessIsRunning(-1));
+}
+
+// A process that may not be signalled (another user's) still runs. Root
+// asks as nobody about this test's own process; anyone else about the
+// first process, root's on most systems.
+TEST(ProcessIsRunning, AnotherUsersProcessCountsAsRunning) {
+    const int64_t asker = CurrentProcessId();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        const bool root = geteuid() == 0;
+        if (root && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(2);
+        _exit(ProcessIsRunning(root ? asker : 1) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: could not become another user";
 }
 
 TEST(RemoveStaleTemporaryFiles, RemovesOnlyTheFilesOfEndedWrites) {
