@@ -32,15 +32,16 @@ int64_t CurrentProcessId() {
 }
 
 bool ProcessIsRunning(int64_t process) {
-    // Ids outside the platform's range name no process we could ask about;
-    // zero and negative ids would ask about groups of processes.
+    // Ids outside the platform's range cannot be asked about (zero and
+    // negative ids would ask about groups of processes): count them running.
     if (process <= 0 || process > std::numeric_limits<int32_t>::max()) return true;
 #ifdef _WIN32
     HANDLE handle =
         OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(process));
     if (handle == nullptr) {
-        // Access denied: the process exists but belongs to someone else.
-        return GetLastError() == ERROR_ACCESS_DENIED;
+        // Only an invalid id says there is no such process; access denied
+        // means it exists and belongs to someone else.
+        return GetLastError() != ERROR_INVALID_PARAMETER;
     }
     // A process that has ended can still be opened while anyone holds a
     // handle to it; its exit code then says it is over.

@@ -42,21 +42,23 @@ TEST(HitBoxes, TheCellsLastPixelsThroughTheScale) {
     };
     const float fitted = 873.0f / 1016.0f;
     const std::vector<Click> clicks = {
-        {1.0f, 10, 590, 0},        // the cell's first pixel
-        {1.0f, 72, 693, 0},        // its last pixel
-        {1.0f, 9, 640, kNoSlot},   // just left of it
-        {1.0f, 73, 640, kNoSlot},  // just right of it: the gap to the next card
-        {1.0f, 76, 640, kNoSlot},  // in the gap
-        {1.0f, 79, 640, kNoSlot},  // the gap's last pixel
-        {1.0f, 80, 640, 1},        // the next card's first pixel
-        {1.0f, 40, 589, kNoSlot},  // just above
-        {1.0f, 40, 694, kNoSlot},  // just below
-        {fitted, 9, 507, 0},        {fitted, 62, 596, 0},
-        {fitted, 8, 550, kNoSlot},  {fitted, 63, 550, kNoSlot},  // board 73.3: the gap
-        {fitted, 66, 550, kNoSlot},                              // board 76.8: the gap
-        {fitted, 69, 550, 1},                                    // board 80.3
-        {fitted, 40, 506, kNoSlot},                              // board 588.9
-        {fitted, 40, 597, kNoSlot},                              // board 694.8
+        {1.0f, 10, 590, 0},          // the cell's first pixel
+        {1.0f, 72, 693, 0},          // its last pixel
+        {1.0f, 9, 640, kNoSlot},     // just left of it
+        {1.0f, 73, 640, kNoSlot},    // just right of it: the gap to the next card
+        {1.0f, 76, 640, kNoSlot},    // in the gap
+        {1.0f, 79, 640, kNoSlot},    // the gap's last pixel
+        {1.0f, 80, 640, 1},          // the next card's first pixel
+        {1.0f, 40, 589, kNoSlot},    // just above
+        {1.0f, 40, 694, kNoSlot},    // just below
+        {fitted, 9, 507, 0},         // board 10.5, 590.0: the first pixel
+        {fitted, 62, 596, 0},        // board 72.2, 693.6: the last pixel
+        {fitted, 8, 550, kNoSlot},   // board 9.3
+        {fitted, 63, 550, kNoSlot},  // board 73.3: the gap
+        {fitted, 66, 550, kNoSlot},  // board 76.8: the gap
+        {fitted, 69, 550, 1},        // board 80.3
+        {fitted, 40, 506, kNoSlot},  // board 588.9
+        {fitted, 40, 597, kNoSlot},  // board 694.8
     };
     for (const Click& click : clicks) {
         HandFixture f;
