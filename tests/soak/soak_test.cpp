@@ -19,7 +19,7 @@ int64_t GamesPerOpponent() {
 
 TEST(Soak, WholeYearsKeepTheTableConsistent) {
     SlotPositions positions{};
-    ASSERT_TRUE(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions));
+    ASSERT_EQ(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions), LayoutStatus::Ok);
     for (int32_t opponent = 0; opponent < kOpponents; ++opponent) {
         for (int64_t game = 0; game < GamesPerOpponent(); ++game) {
             sim::Options options;
@@ -42,7 +42,7 @@ TEST(Soak, WholeYearsKeepTheTableConsistent) {
 // function of its options.
 TEST(Soak, ASeedReplaysTheSameGame) {
     SlotPositions positions{};
-    ASSERT_TRUE(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions));
+    ASSERT_EQ(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions), LayoutStatus::Ok);
     sim::Options options;
     options.opponent = 3;
     options.seed = 99;
