@@ -9,11 +9,17 @@ namespace koikoi {
 
 class MainWindow;
 
-// Creates the dialog owned by the main window and shows it; returns its handle.
-HWND OpenRecordDialog(MainWindow& main);
+// Creates the dialog owned by the main window and shows it; returns its
+// handle, or null when the dialog could not be created. `templateName` is
+// the dialog resource, MYDLG but for tests.
+HWND OpenRecordDialog(MainWindow& main, const wchar_t* templateName = L"MYDLG");
+
+// The dialog's procedure. Until the dialog's opening message has stored the
+// main window with it, it answers every other message as not handled.
+INT_PTR CALLBACK RecordDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Paints the record table (a header row and one coloured row per opponent)
 // into the dialog's client area.
-void PaintRecordTable(HDC dc, const RecordSummary (&summary)[4]);
+void PaintRecordTable(HDC dc, const RecordSummary (&summary)[kOpponents]);
 
 }  // namespace koikoi
