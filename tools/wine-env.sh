@@ -119,14 +119,14 @@ koikoi_wine_prepare() {
 }
 
 # Starts a virtual display for the tests (1280 x 1024, so the board fits
-# unscaled) and waits until it answers.
+# unscaled; KOIKOI_XVFB_SCREEN=WxHxD chooses another) and waits until it answers.
 koikoi_xvfb_start() {
     n=${KOIKOI_DISPLAY_NUMBER:-}
     if [ -z "$n" ]; then
         n=90
         while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
     fi
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${KOIKOI_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
     KOIKOI_XVFB_PID=$!
     DISPLAY=":$n"
     export DISPLAY KOIKOI_XVFB_PID

@@ -155,11 +155,16 @@ await_exit() {
 sheet=$exe_dir/hanaX.bmp
 layout=$exe_dir/allocation.dat
 
-# A fresh copy of the program and its data for every run.
+# A fresh copy of the program and its data for every run; fresh_run makes
+# another for a further run of the same test.
 run=$art/run
-rm -rf "$run"
-mkdir -p "$run"
-cp "$exe_dir/koikoi.exe" "$exe_dir/allocation.dat" "$exe_dir/hanaX.bmp" "$exe_dir/koikoi.html" "$run/"
+fresh_run() {
+    chmod -R u+w "$run" 2>/dev/null
+    rm -rf "$run"
+    mkdir -p "$run"
+    cp "$exe_dir/koikoi.exe" "$exe_dir/allocation.dat" "$exe_dir/hanaX.bmp" "$exe_dir/koikoi.html" "$run/"
+}
+fresh_run
 # records FIRST_CODE: a record file of 80 lines of 60 codes, CR LF; the first
 # code is FIRST_CODE and every other one 3 (no month).
 records() {
@@ -171,10 +176,40 @@ records() {
     done
 }
 
-start_game_process() {
+# launch_game_process: starts the program without waiting for its window
+# (a message before the window exists holds it back).
+launch_game_process() {
     (cd "$run" && exec wine koikoi.exe >>"$art/wine-output.txt" 2>&1) &
     game_pid=$!
+}
+start_game_process() {
+    launch_game_process
     retry 30 probe title >/dev/null
+}
+# end_game_process: ends the program of this run without asking it.
+end_game_process() {
+    if [ -n "$game_pid" ]; then
+        kill "$game_pid" 2>/dev/null
+        wait "$game_pid" 2>/dev/null
+    fi
+    game_pid=
+}
+
+# expect_file_box WHAT TEXT: a message box with the caption "File Confirm"
+# and TEXT shows; OK closes it.
+expect_file_box() {
+    if ! retry 20 has_ok_button "File Confirm"; then
+        fail "$1: no File Confirm message"
+        return 1
+    fi
+    check "$1: the File Confirm message" "$2" "$(probe text 'File Confirm')"
+    press_button "File Confirm" "$(ok_button 'File Confirm')"
+}
+
+# The guide page painted: its opponent line is red.
+guide_painted() {
+    shot guide
+    [ "$($screen count "$last_shot" $((ox + 16)) $((oy + 326)) 574 17 255 0 0)" -gt 50 ]
 }
 
 # --- The popup menu -------------------------------------------------------
