@@ -1,7 +1,8 @@
 #!/bin/bash
-# The Windows program under Wine with one bad data file at a time, each in a
-# fresh folder: the message it gives (caption "File Confirm" and its text),
-# and that the game goes on.
+# The Windows program under Wine with bad data files, each run in a fresh
+# folder: the message each file gives (caption "File Confirm" and its text),
+# and that the game goes on. Where two files are bad in one run, the layout's
+# message comes first (before the window) and the card sheet's second.
 #
 #   badfiles.sh EXE_DIR PROBE_EXE ARTEFACT_DIR
 #
@@ -10,15 +11,19 @@ set -u -o pipefail
 
 . "$(dirname "$0")/driver.sh" "$@"
 
-# start_after_box WHAT TEXT: starts the program, expects the message, then
-# the guide page.
+# start_after_box WHAT TEXT [WHAT TEXT]: starts the program, expects the
+# messages in that order, then the guide page.
 start_after_box() {
     launch_game_process
-    expect_file_box "$1" "$2"
+    local what=$1
+    while [ $# -ge 2 ]; do
+        expect_file_box "$1" "$2"
+        shift 2
+    done
     if retry 20 probe title >/dev/null && read_client && retry 10 guide_painted; then
-        pass "$1: the guide page follows"
+        pass "$what: the guide page follows"
     else
-        fail "$1: no guide page after the message"
+        fail "$what: no guide page after the message"
     fi
 }
 
@@ -47,18 +52,24 @@ else
 fi
 end_game_process
 
+# Too few lines, with a card sheet that is no bitmap; a missing layout, with
+# a sheet cut short. The sheet's message comes once the window shows.
 fresh_run
 head -n 10 "$layout" > "$run/allocation.dat"
-start_after_box "allocation.dat of 10 lines" "Could not read file allocation.dat."
+cp "$exe_dir/koikoi.html" "$run/hanaX.bmp"
+start_after_box "allocation.dat of 10 lines" "Could not read file allocation.dat." \
+    "hanaX.bmp not a bitmap" "Could not read file hanaX.bmp."
 end_game_process
 
 fresh_run
 rm "$run/allocation.dat"
-start_after_box "allocation.dat missing" "Could not find file."
+head -c 100000 "$sheet" > "$run/hanaX.bmp"
+start_after_box "allocation.dat missing" "Could not find file." \
+    "hanaX.bmp cut short" "Could not read file hanaX.bmp."
 end_game_process
 
 # --- hanaX.bmp --------------------------------------------------------------
-# One message once the window shows; the game still starts, on the felt.
+# Missing: the game still starts, on the felt, without cards to see.
 fresh_run
 rm "$run/hanaX.bmp"
 start_after_box "hanaX.bmp missing" "Could not find file hanaX.bmp."
@@ -71,16 +82,6 @@ if start_game && retry 10 felt_shown; then
 else
     fail "hanaX.bmp missing: the game did not start"
 fi
-end_game_process
-
-fresh_run
-head -c 100000 "$sheet" > "$run/hanaX.bmp"
-start_after_box "hanaX.bmp cut short" "Could not read file hanaX.bmp."
-end_game_process
-
-fresh_run
-cp "$exe_dir/koikoi.html" "$run/hanaX.bmp"
-start_after_box "hanaX.bmp not a bitmap" "Could not read file hanaX.bmp."
 end_game_process
 
 # --- result.dat ---------------------------------------------------------------

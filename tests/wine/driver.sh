@@ -186,13 +186,17 @@ start_game_process() {
     launch_game_process
     retry 30 probe title >/dev/null
 }
-# end_game_process: ends the program of this run without asking it.
+# end_game_process: ends the program of this run without asking it, and
+# waits until its window has gone, so the next run's window is not mistaken
+# for it.
+window_gone() { ! probe title >/dev/null; }
 end_game_process() {
     if [ -n "$game_pid" ]; then
         kill "$game_pid" 2>/dev/null
         wait "$game_pid" 2>/dev/null
     fi
     game_pid=
+    retry 10 window_gone
 }
 
 # expect_file_box WHAT TEXT: a message box with the caption "File Confirm"
@@ -202,8 +206,20 @@ expect_file_box() {
         fail "$1: no File Confirm message"
         return 1
     fi
+    # The box may be found a moment before its text is set.
+    file_box_reads() { [ "$(probe text 'File Confirm')" = "$1" ]; }
+    file_box_left() { ! file_box_reads "$1"; }
+    retry 3 file_box_reads "$2"
     check "$1: the File Confirm message" "$2" "$(probe text 'File Confirm')"
-    press_button "File Confirm" "$(ok_button 'File Confirm')"
+    # Another file's message may follow with the same caption and its button
+    # in the same place: OK is pressed until this text has gone, not the box.
+    local attempt at
+    for attempt in 1 2 3; do
+        at=$(probe button "File Confirm" "$(ok_button 'File Confirm')") || return 0
+        click $at
+        retry 2 file_box_left "$2" && return 0
+    done
+    fail "$1: the message did not close"
 }
 
 # The guide page painted: its opponent line is red.
