@@ -44,11 +44,15 @@ if retry 5 probe dialog >/dev/null; then
     check "the radio of the current opponent (朱雀) is checked" 1 "$(probe checked 戦績表示 1002)"
     at=$(probe button 戦績表示 1005) && click $at
     retry 3 eval '[ "$(probe checked 戦績表示 1005)" = 1 ]' || { click $at; sleep 0.5; }
-    press_button 戦績表示 1001 || true
+    # The button stays when the choice is refused, so it is clicked once
+    # more only if no message came.
+    at=$(probe button 戦績表示 1001) && click $at
+    retry 3 has_ok_button "" || click $at
     refusal 対戦相手決定 "ゲームスタート後は対戦相手を変更できません。"
     check "after the refusal: 朱雀 checked again" "1 0" \
         "$(probe checked 戦績表示 1002) $(probe checked 戦績表示 1005)"
     at=$(probe button 戦績表示 1006) && click $at
+    retry 3 has_ok_button "" || click $at
     refusal 戦績リセット "ゲームスタート後は対戦実績をリセットできません。"
     cmp -s "$run/result.dat" "$art/result-before.dat" && pass "the refused reset left result.dat" ||
         fail "the refused reset changed result.dat"
