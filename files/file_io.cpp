@@ -15,7 +15,10 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace koikoi {
@@ -104,6 +107,39 @@ void SyncFolderOf(const std::string& path) {
 }
 #endif
 
+// A file the user has made read-only (the read-only attribute on Windows, no
+// write permission for this user on POSIX) is protected: replacing it by a
+// rename would put a new, writable file in its place and undo that.
+bool Writable(const std::string& path) {
+#ifdef _WIN32
+    const std::wstring wide = Widen(path);
+    if (wide.empty()) return false;
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+#else
+    return access(path.c_str(), W_OK) == 0 || errno == ENOENT;
+#endif
+}
+
+// The new file takes the old one's place, and with it what the user set on
+// the old one: its permission bits on POSIX, its hidden, system and archive
+// attributes on Windows. Best effort: the content matters more.
+void KeepAttributes(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+    const std::wstring wideFrom = Widen(from);
+    const std::wstring wideTo = Widen(to);
+    const DWORD attributes = GetFileAttributesW(wideFrom.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return;
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+    (void)SetFileAttributesW(wideTo.c_str(), attributes & kKept);
+#else
+    struct stat old {};
+    if (stat(from.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return;
+    (void)chmod(to.c_str(), old.st_mode & 07777);
+#endif
+}
+
 }  // namespace
 
 std::string FileReplacer::TemporaryPath(const char* path) {
@@ -120,8 +156,14 @@ std::string FileReplacer::TemporaryPath(const char* path) {
 bool FileReplacer::Replace(const char* path, std::string_view bytes) {
     if (path == nullptr || *path == '\0') return false;
     const std::string target(path);
+    if (!Writable(target)) return false;
     const std::string temporary = TemporaryPath(path);
-    if (!WriteDurably(temporary, bytes) || !MoveOver(temporary, target)) {
+    if (!WriteDurably(temporary, bytes)) {
+        Remove(temporary);
+        return false;
+    }
+    KeepAttributes(target, temporary);
+    if (!MoveOver(temporary, target)) {
         Remove(temporary);
         return false;
     }

@@ -50,7 +50,10 @@ class FileReplacer {
 
     // Writes `bytes` as the whole content of `path` (the old file, if any,
     // stays untouched until this returns true). False when nothing was
-    // changed because a step failed; the temporary file is then gone.
+    // changed because a step failed; the temporary file is then gone. A file
+    // the user may not write (read-only) is not replaced: false at once. The
+    // new file keeps the old one's permission bits or attributes. The folder
+    // must be writable, since the temporary file is made in it.
     bool Replace(const char* path, std::string_view bytes);
 
     // The temporary file's name: beside the file, so the final move stays

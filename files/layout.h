@@ -24,12 +24,26 @@ int32_t ConvertLayoutField(std::string_view line, size_t column);
 
 // Fills `out` from the bytes of a layout file: every position 0 first, then
 // the entries of up to 26 lines (LF or CR LF ends) in SlotId order, then
-// DrawnSlot at its fixed place (476, 274).
-void ParseLayout(std::string_view fileBytes, SlotPositions& out);
+// DrawnSlot at its fixed place (476, 274). True when the file reads
+// completely: 26 lines, each of whose 16 fields holds a number (at least
+// one digit after the blanks and the sign). A field that does not, or a
+// line that is missing, leaves 0 there and makes the result false.
+bool ParseLayout(std::string_view fileBytes, SlotPositions& out);
 
-// Reads the layout file at `path` into `out`. False when the file cannot be
-// opened or read: every position, DrawnSlot's included, is then 0, so the
-// game still runs with all cards at the board's top-left corner.
-bool LoadLayout(const char* path, SlotPositions& out);
+// The layout delivered with the program, the same 26 lines as the shipped
+// "allocation.dat" (without line ends), and its positions.
+std::string_view ShippedLayoutText();
+void ShippedLayout(SlotPositions& out);
+
+enum class LayoutStatus : int32_t {
+    Ok,        // the file read completely and is used exactly as it is
+    NotFound,  // the file could not be opened or read
+    Damaged,   // the file lacks lines or holds fields that are not numbers
+};
+
+// Reads the layout file at `path` into `out`. A file that reads completely
+// is used whatever it says; otherwise `out` is the shipped layout, so that
+// the cards never pile up at the board's top-left corner.
+LayoutStatus LoadLayout(const char* path, SlotPositions& out);
 
 }  // namespace koikoi

@@ -24,7 +24,7 @@ bool ReadRecordTable(const char* path, RecordTable& table) {
 // A month is always won by one side with 1 to 3 kan; a result of 0 would
 // write the empty mark and a larger one a character outside '0'..'6'.
 bool IsMonthResult(int32_t opponent, int32_t result) {
-    return opponent >= 0 && opponent < kRecordOpponents && result != 0 && result >= -3 &&
+    return opponent >= 0 && opponent < kOpponents && result != 0 && result >= -3 &&
            result <= 3;
 }
 
@@ -88,10 +88,10 @@ bool AddMonthResult(RecordTable& table, int32_t opponent, int32_t result) {
     return true;
 }
 
-void SummariseRecords(const RecordTable& table, RecordSummary (&out)[kRecordOpponents]) {
+void SummariseRecords(const RecordTable& table, RecordSummary (&out)[kOpponents]) {
     static constexpr char kColumnCodes[6] = {'6', '5', '4', '2', '1', '0'};
     static constexpr int32_t kColumnKan[6] = {3, 2, 1, -1, -2, -3};
-    for (int32_t opponent = 0; opponent < kRecordOpponents; ++opponent) {
+    for (int32_t opponent = 0; opponent < kOpponents; ++opponent) {
         RecordSummary& summary = out[opponent];
         summary = RecordSummary{};
         const char* block = table.codes.data() + BlockStart(opponent);
@@ -139,7 +139,7 @@ RecordStatus ResetRecords(const char* path) {
     return ResetRecords(path, replacer);
 }
 
-RecordStatus ReadRecordSummary(const char* path, RecordSummary (&out)[kRecordOpponents]) {
+RecordStatus ReadRecordSummary(const char* path, RecordSummary (&out)[kOpponents]) {
     for (RecordSummary& summary : out) summary = RecordSummary{};
     RecordTable table;
     if (!ReadRecordTable(path, table)) return RecordStatus::NotFound;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "files/file_io.h"
+#include "game/table.h"
 
 namespace koikoi {
 
@@ -15,11 +16,10 @@ namespace koikoi {
 // lines 20·o .. 20·o+19, read as 1200 positions, oldest month first; '3'
 // marks an empty position, '3' + k a month the human won by k kan and
 // '3' - k one the computer won by k kan.
-inline constexpr int32_t kRecordLines = 80;
-inline constexpr int32_t kRecordColumns = 60;
 inline constexpr int32_t kRecordBlockLines = 20;
+inline constexpr int32_t kRecordLines = kOpponents * kRecordBlockLines;
+inline constexpr int32_t kRecordColumns = 60;
 inline constexpr int32_t kRecordBlockPositions = kRecordBlockLines * kRecordColumns;
-inline constexpr int32_t kRecordOpponents = 4;
 inline constexpr char kEmptyResult = '3';
 // Every write is the whole file: 80 lines of 60 codes and CR LF.
 inline constexpr size_t kRecordFileBytes = kRecordLines * (kRecordColumns + 2);
@@ -63,7 +63,7 @@ void ClearRecords(RecordTable& table);
 // outside -3..-1, 1..3.
 bool AddMonthResult(RecordTable& table, int32_t opponent, int32_t result);
 
-void SummariseRecords(const RecordTable& table, RecordSummary (&out)[kRecordOpponents]);
+void SummariseRecords(const RecordTable& table, RecordSummary (&out)[kOpponents]);
 
 // The file operations, each reading or writing the whole file at `path`.
 // Writes go through `replacer`, so the old file survives any failed write.
@@ -73,6 +73,6 @@ RecordStatus RecordMonthResult(const char* path, int32_t opponent, int32_t resul
 RecordStatus ResetRecords(const char* path);
 RecordStatus ResetRecords(const char* path, FileReplacer& replacer);
 // On any status but Ok, `out` is all zero.
-RecordStatus ReadRecordSummary(const char* path, RecordSummary (&out)[kRecordOpponents]);
+RecordStatus ReadRecordSummary(const char* path, RecordSummary (&out)[kOpponents]);
 
 }  // namespace koikoi

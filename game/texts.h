@@ -52,6 +52,10 @@ inline constexpr char kHumanTurn[] = "\x82\xA0\x82\xC8\x82\xBD\x82\xCC\x94\xD4\x
 inline constexpr char kOpponentTurnTail[] = "\x82\xCC\x94\xD4\x82\xC5\x82\xB7";
 // MS 明朝
 inline constexpr char kBoardFontFace[] = "MS \x96\xBE\x92\xA9";
+// ＭＳ 明朝
+inline constexpr char kBoardFontFaceWindows[] = "\x82l\x82r \x96\xBE\x92\xA9";
+// MS Mincho
+inline constexpr char kBoardFontFaceEnglish[] = "MS Mincho";
 // 「花札」は日本古来のカードゲームです。花札には「花合せ」、「八八」、「オイチョカブ」などの色々の競技方法があります。このゲームは「来い来い」です。
 inline constexpr char kPage1[] = "\x81u\x89\xD4\x8E" "D\x81v\x82\xCD\x93\xFA\x96{\x8C\xC3\x97\x88\x82\xCC\x83J\x81[\x83h\x83Q\x81[\x83\x80\x82\xC5\x82\xB7\x81" "B\x89\xD4\x8E" "D\x82\xC9\x82\xCD\x81u\x89\xD4\x8D\x87\x82\xB9\x81v\x81" "A\x81u\x94\xAA\x94\xAA\x81v\x81" "A\x81u\x83I\x83" "C\x83`\x83\x87\x83J\x83u\x81v\x82\xC8\x82\xC7\x82\xCC\x90" "F\x81X\x82\xCC\x8B\xA3\x8BZ\x95\xFB\x96@\x82\xAA\x82\xA0\x82\xE8\x82\xDC\x82\xB7\x81" "B\x82\xB1\x82\xCC\x83Q\x81[\x83\x80\x82\xCD\x81u\x97\x88\x82\xA2\x97\x88\x82\xA2\x81v\x82\xC5\x82\xB7\x81" "B";
 // 「来い来い」は「花合せ」にギャンブル性を持込んだ競技で、スリルとスピードが特徴で、勘と度胸が勝負をわけます。
@@ -114,6 +118,14 @@ inline constexpr char kFileNotFound[] = "Could not find file.";
 inline constexpr char kFileNotWritten[] = "Could not write file.";
 // File Confirm
 inline constexpr char kFileCaption[] = "File Confirm";
+// Could not read file allocation.dat.
+inline constexpr char kLayoutNotRead[] = "Could not read file allocation.dat.";
+// Could not find file hanaX.bmp.
+inline constexpr char kSheetNotFound[] = "Could not find file hanaX.bmp.";
+// Could not read file hanaX.bmp.
+inline constexpr char kSheetNotRead[] = "Could not read file hanaX.bmp.";
+// Could not find file koikoi.html.
+inline constexpr char kRulesNotFound[] = "Could not find file koikoi.html.";
 
 inline constexpr const char* kOpponentNames[4] = {kOpponentName0, kOpponentName1,
                                                   kOpponentName2, kOpponentName3};

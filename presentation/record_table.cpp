@@ -23,7 +23,7 @@ constexpr const char* kHeaders[kRecordTableColumns] = {
 };
 
 // Row colours by OpponentId: 朱雀, 青龍, 白虎, 玄武.
-constexpr Rgb kRowColours[kRecordOpponents] = {
+constexpr Rgb kRowColours[kOpponents] = {
     {251, 152, 136},
     {74, 245, 167},
     {237, 251, 220},
@@ -50,12 +50,12 @@ void FormatCell(char (&buffer)[48], const RecordSummary& row, int32_t opponent, 
 
 }  // namespace
 
-void PaintRecordTable(Canvas& canvas, const RecordSummary (&summary)[kRecordOpponents]) {
+void PaintRecordTable(Canvas& canvas, const RecordSummary (&summary)[kOpponents]) {
     for (int32_t column = 0; column < kRecordTableColumns; ++column) {
         canvas.Text(CellBox(column, 0), TextFont::RecordTable, kTextColour, TextLayout::CentredLine,
                     kHeaders[column]);
     }
-    for (int32_t opponent = 0; opponent < kRecordOpponents; ++opponent) {
+    for (int32_t opponent = 0; opponent < kOpponents; ++opponent) {
         const int32_t top = kRowHeight * opponent + kRowHeight;
         for (int32_t column = 0; column < kRecordTableColumns; ++column) {
             char cell[48];

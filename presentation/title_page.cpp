@@ -8,7 +8,7 @@
 namespace koikoi {
 namespace {
 
-inline constexpr Box kPage = {0, 0, 600, 400};
+inline constexpr Box kPage = {0, 0, kPageWidth, kPageHeight};
 inline constexpr Rgb kPageColour = {255, 255, 255};
 inline constexpr Rgb kGuideColour = {0, 0, 0};
 inline constexpr Rgb kOpponentLineColour = {255, 0, 0};

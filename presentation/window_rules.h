@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "presentation/title_page.h"
+
 namespace koikoi {
 
 // The board's aspect, 1016 / 698, as the 32-bit float the fit compares with,
@@ -14,8 +16,8 @@ inline constexpr double kBoardAspectWide = static_cast<double>(kBoardAspect);
 // Title-screen window: outer size and place.
 inline constexpr int32_t kTitleLeft = 100;
 inline constexpr int32_t kTitleTop = 100;
-inline constexpr int32_t kTitleWidth = 600;
-inline constexpr int32_t kTitleHeight = 400;
+inline constexpr int32_t kTitleWidth = kPageWidth;
+inline constexpr int32_t kTitleHeight = kPageHeight;
 // The game window's frame adds this much to the view size.
 inline constexpr int32_t kGameFrameWidth = 6;
 inline constexpr int32_t kGameFrameHeight = 32;

@@ -12,6 +12,10 @@
 #
 # Run directly (`tools/wine-env.sh test`), it prepares the prefix and prints
 # the variables to export.
+#
+# KOIKOI_WINE_FONTS=english-mincho gives a prefix in which only the English
+# name "MS Mincho" has a Mincho font (for the test of the face fallback);
+# give such a prefix its own KOIKOI_WINE_ROOT.
 
 # Bump when the prefix set-up below changes, so old prefixes are rebuilt.
 KOIKOI_WINE_SETUP_VERSION=4
@@ -67,13 +71,17 @@ koikoi_write_reg() {
         # Without a window manager a managed window stalls 2 s whenever one closes.
         managed=N
     fi
+    mincho='"MS 明朝"="IPAMincho"
+"ＭＳ 明朝"="IPAMincho"
+"MS Mincho"="IPAMincho"'
+    if [ "${KOIKOI_WINE_FONTS:-}" = english-mincho ]; then
+        mincho='"MS Mincho"="IPAMincho"'
+    fi
     cat <<REG
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"MS 明朝"="IPAMincho"
-"ＭＳ 明朝"="IPAMincho"
-"MS Mincho"="IPAMincho"
+$mincho
 "MS UI Gothic"="IPAGothic"
 "MS Gothic"="IPAGothic"
 "ＭＳ ゴシック"="IPAGothic"
@@ -93,7 +101,8 @@ REG
 koikoi_wine_prepare() {
     koikoi_ensure_locale || return 1
     marker=$WINEPREFIX/.koikoi-setup
-    if [ -f "$marker" ] && [ "$(cat "$marker")" = "$KOIKOI_WINE_SETUP_VERSION-$KOIKOI_WINE_MODE" ]; then
+    setup=$KOIKOI_WINE_SETUP_VERSION-$KOIKOI_WINE_MODE${KOIKOI_WINE_FONTS:+-$KOIKOI_WINE_FONTS}
+    if [ -f "$marker" ] && [ "$(cat "$marker")" = "$setup" ]; then
         return 0
     fi
     koikoi_log "preparing the Wine prefix $WINEPREFIX"
@@ -106,18 +115,18 @@ koikoi_wine_prepare() {
     mkdir -p "$WINEPREFIX/drive_c/koikoi-test"
     # The registry reaches the disk when the server ends.
     wineserver -w
-    printf '%s\n' "$KOIKOI_WINE_SETUP_VERSION-$KOIKOI_WINE_MODE" > "$marker"
+    printf '%s\n' "$setup" > "$marker"
 }
 
 # Starts a virtual display for the tests (1280 x 1024, so the board fits
-# unscaled) and waits until it answers.
+# unscaled; KOIKOI_XVFB_SCREEN=WxHxD chooses another) and waits until it answers.
 koikoi_xvfb_start() {
     n=${KOIKOI_DISPLAY_NUMBER:-}
     if [ -z "$n" ]; then
         n=90
         while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
     fi
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${KOIKOI_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
     KOIKOI_XVFB_PID=$!
     DISPLAY=":$n"
     export DISPLAY KOIKOI_XVFB_PID

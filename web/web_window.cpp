@@ -355,7 +355,7 @@ void WebWindow::ReportStorage(int32_t notice) {
 }
 
 const RecordSummary* WebWindow::ReadSummary() {
-    static RecordSummary summary[kRecordOpponents];
+    static RecordSummary summary[kOpponents];
     ReadRecordSummary(kRecordPath, summary);
     return summary;
 }

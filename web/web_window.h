@@ -123,7 +123,7 @@ class WebWindow final : public Host {
     bool destroyed_ = false;
     bool panelOpen_ = false;
     bool storageNoticeShown_ = false;
-    RecordSummary summary_[kRecordOpponents]{};
+    RecordSummary summary_[kOpponents]{};
 
     // The test switch: a fixed seed for every game, and the trace.
     bool fixedSeed_ = false;

@@ -9,7 +9,7 @@ namespace {
 
 void BM_WholeYear(benchmark::State& state) {
     koikoi::SlotPositions positions{};
-    if (!koikoi::LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions)) {
+    if (koikoi::LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions) != koikoi::LayoutStatus::Ok) {
         state.SkipWithError("allocation.dat not found");
         return;
     }

@@ -6,6 +6,8 @@
 
 #include "game/slot_positions.h"
 #include "game/texts.h"
+#include "presentation/board_layout.h"
+#include "presentation/title_page.h"
 #include "presentation/window_rules.h"
 #include "shell/windows/wide_text.h"
 
@@ -13,10 +15,6 @@ namespace koikoi {
 
 namespace {
 
-constexpr int32_t kSheetWidth = 819;
-constexpr int32_t kSheetHeight = 932;
-constexpr int32_t kPageWidth = 600;
-constexpr int32_t kPageHeight = 400;
 constexpr COLORREF kFrameColour = RGB(0, 255, 255);
 constexpr int32_t kFrameWidth = 3;
 constexpr int32_t kCornerEllipse = 10;
@@ -107,12 +105,50 @@ void TextOn(HDC dc, Box box, TextFont font, Rgb colour, TextLayout layout, const
     DeleteObject(textFont);
 }
 
+int CALLBACK NoteFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) {
+    // The enumeration may offer a family by another of its names; only the
+    // name asked for counts as installed under that name.
+    auto* wanted = reinterpret_cast<std::pair<const wchar_t*, bool>*>(found);
+    if (lstrcmpiW(font->lfFaceName, wanted->first) == 0) {
+        wanted->second = true;
+        return 0;  // enough
+    }
+    return 1;
+}
+
 }  // namespace
 
+bool FontFamilyInstalled(const wchar_t* face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+    std::pair<const wchar_t*, bool> found{face, false};
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &wanted, NoteFamily, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found.second;
+}
+
+const std::wstring& MinchoFaceName() {
+    // Asked once: the installed fonts do not change while the game runs, and
+    // every text of every painting needs the name. The names are converted
+    // from the stored Shift-JIS bytes, so the font is found whatever the
+    // system's ANSI code page is.
+    static const std::wstring chosen = [] {
+        const char* const names[] = {texts::kBoardFontFace, texts::kBoardFontFaceWindows,
+                                     texts::kBoardFontFaceEnglish};
+        for (const char* name : names) {
+            std::wstring face = WideFromShiftJis(name);
+            if (FontFamilyInstalled(face.c_str())) return face;
+        }
+        // None installed: GDI picks a font of the character set for the first.
+        return WideFromShiftJis(texts::kBoardFontFace);
+    }();
+    return chosen;
+}
+
 HFONT CreateMinchoFont(int32_t height, int32_t weight) {
-    // The face name is converted from the stored Shift-JIS bytes, so that the
-    // font is found whatever the system's ANSI code page is.
-    const std::wstring face = WideFromShiftJis(texts::kBoardFontFace);
+    const std::wstring& face = MinchoFaceName();
     return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, face.c_str());

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "presentation/canvas.h"
 
@@ -84,5 +85,14 @@ class DcCanvas final : public Canvas {
 // A font of "MS 明朝" in the Shift-JIS character set, as every text of the
 // board, the guide page and the record table uses.
 HFONT CreateMinchoFont(int32_t height, int32_t weight);
+
+// Whether an installed font family has exactly this name.
+bool FontFamilyInstalled(const wchar_t* face);
+
+// The face name the Mincho fonts are created with: "MS 明朝" if a family of
+// that name is installed, else "ＭＳ 明朝" (the family's name on a Japanese
+// Windows), else "MS Mincho" (its English name), else "MS 明朝" again for
+// GDI to find a stand-in.
+const std::wstring& MinchoFaceName();
 
 }  // namespace koikoi

@@ -4,9 +4,9 @@
 
 #include <ctime>
 
+#include "files/layout.h"
 #include "game/slot_positions.h"
 #include "game/texts.h"
-#include "files/layout.h"
 #include "files/temporaries.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/wide_text.h"
@@ -15,11 +15,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    int showCommand) {
     using namespace koikoi;
 
-    // Read before any window exists, so a failure message has no owner; the
-    // game still runs with every slot at the board's top-left corner.
+    // Read before any window exists, so a failure message has no owner; a
+    // missing or damaged file is replaced by the shipped layout.
     SlotPositions positions{};
-    if (!LoadLayout(kLayoutFile, positions)) {
-        ShowMessage(nullptr, texts::kFileNotFound, texts::kFileCaption, MB_OK);
+    switch (LoadLayout(kLayoutFile, positions)) {
+        case LayoutStatus::Ok:
+            break;
+        case LayoutStatus::NotFound:
+            ShowMessage(nullptr, texts::kFileNotFound, texts::kFileCaption, MB_OK);
+            break;
+        case LayoutStatus::Damaged:
+            ShowMessage(nullptr, texts::kLayoutNotRead, texts::kFileCaption, MB_OK);
+            break;
     }
 
     // A crash in the middle of a record write leaves its temporary file;

@@ -4,11 +4,12 @@
 
 #include <shellapi.h>
 
+#include "files/card_sheet.h"
+#include "files/records.h"
 #include "game/texts.h"
 #include "presentation/board_painter.h"
 #include "presentation/title_page.h"
 #include "resources/resource_ids.h"
-#include "files/records.h"
 #include "shell/windows/record_dialog.h"
 #include "shell/windows/wide_text.h"
 
@@ -66,6 +67,7 @@ HWND MainWindow::Create(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetTimer(window_, kTitleTimer, kTitleTimerMs, nullptr);
+    ReportCardSheet();
     return window_;
 }
 
@@ -121,7 +123,7 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnCreate() {
     view_ = FitBoardToScreen(GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN));
     match_.viewScale = view_.scale;
-    canvas_.Create(window_, kSheetFile, view_.width, view_.height);
+    canvas_.Create(window_, WideFromShiftJis(kSheetFile).c_str(), view_.width, view_.height);
     table_.GameState = StateNoGame;
 }
 
@@ -253,8 +255,26 @@ void MainWindow::ShowRecordsCommand() {
 }
 
 void MainWindow::RulesCommand() {
-    // A missing page or no application for it: nothing happens.
-    ShellExecuteW(window_, L"open", kRulesFile, nullptr, nullptr, SW_SHOWNORMAL);
+    const std::wstring page = WideFromShiftJis(kRulesFile);
+    const DWORD attributes = GetFileAttributesW(page.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        ShowMessage(window_, texts::kRulesNotFound, texts::kFileCaption, MB_OK);
+        return;
+    }
+    // The page is there: what the system does with it (no application for
+    // it, say) is its own business, and the result is not examined.
+    ShellExecuteW(window_, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// The game runs on without the card sheet (the cards are not drawn and the
+// clicks still count), so the player is told once, when the window shows.
+void MainWindow::ReportCardSheet() {
+    const SheetStatus status = CheckCardSheet(kSheetFile);
+    if (status == SheetStatus::NotFound) {
+        ShowMessage(window_, texts::kSheetNotFound, texts::kFileCaption, MB_OK);
+    } else if (status == SheetStatus::Damaged || !canvas_.SheetLoaded()) {
+        ShowMessage(window_, texts::kSheetNotRead, texts::kFileCaption, MB_OK);
+    }
 }
 
 void MainWindow::PaintBoard(int32_t scene, int32_t pauseBefore, int32_t message, int32_t amount,

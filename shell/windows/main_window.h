@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
-#include "match/flow.h"
 #include "game/host.h"
 #include "game/random.h"
 #include "game/slot_positions.h"
 #include "game/table.h"
+#include "match/flow.h"
 #include "shell/windows/gdi_canvas.h"
 #include "presentation/window_rules.h"
 
@@ -23,8 +23,8 @@ inline constexpr UINT kTitleTimerMs = 100;
 // The data files, relative to the working directory.
 inline constexpr char kLayoutFile[] = "allocation.dat";
 inline constexpr char kRecordFile[] = "result.dat";
-inline constexpr wchar_t kSheetFile[] = L"hanaX.bmp";
-inline constexpr wchar_t kRulesFile[] = L"koikoi.html";
+inline constexpr char kSheetFile[] = "hanaX.bmp";
+inline constexpr char kRulesFile[] = "koikoi.html";
 
 class MainWindow final : public Host {
   public:
@@ -82,6 +82,7 @@ class MainWindow final : public Host {
     void GameSetCommand();
     void ShowRecordsCommand();
     void RulesCommand();
+    void ReportCardSheet();
 
     HINSTANCE instance_;
     HWND window_ = nullptr;

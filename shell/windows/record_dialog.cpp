@@ -16,8 +16,14 @@ namespace {
 constexpr UINT_PTR kTableTimer = 1;
 constexpr UINT kTableTimerMs = 60;
 
+// The main window, stored with the dialog when it opens; null before.
+MainWindow* StoredOwnerOf(HWND dialog) {
+    return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+// For the messages that come after the opening stored it.
 MainWindow& OwnerOf(HWND dialog) {
-    return *reinterpret_cast<MainWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    return *StoredOwnerOf(dialog);
 }
 
 void CheckOpponentRadio(HWND dialog, uint8_t opponent) {
@@ -106,7 +112,15 @@ INT_PTR OnDialogCommand(HWND dialog, WPARAM wParam) {
     }
 }
 
+}  // namespace
+
 INT_PTR CALLBACK RecordDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A dialog whose creation fails (a control that cannot be made) is
+    // destroyed before its opening message, so before the main window was
+    // stored with it: nothing but the opening may use the owner until then.
+    if (message != WM_INITDIALOG && StoredOwnerOf(dialog) == nullptr) {
+        return FALSE;
+    }
     switch (message) {
         case WM_INITDIALOG:
             return OnInitDialog(dialog, lParam);
@@ -129,10 +143,8 @@ INT_PTR CALLBACK RecordDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
     }
 }
 
-}  // namespace
-
-HWND OpenRecordDialog(MainWindow& main) {
-    HWND dialog = CreateDialogParamW(main.instance(), L"MYDLG", main.handle(),
+HWND OpenRecordDialog(MainWindow& main, const wchar_t* templateName) {
+    HWND dialog = CreateDialogParamW(main.instance(), templateName, main.handle(),
                                      RecordDialogProcedure, reinterpret_cast<LPARAM>(&main));
     if (dialog != nullptr) {
         ShowWindow(dialog, SW_SHOWNORMAL);

@@ -9,7 +9,13 @@ namespace koikoi {
 
 class MainWindow;
 
-// Creates the dialog owned by the main window and shows it; returns its handle.
-HWND OpenRecordDialog(MainWindow& main);
+// Creates the dialog owned by the main window and shows it; returns its
+// handle, or null when the dialog could not be created. `templateName` is
+// the dialog resource, MYDLG but for tests.
+HWND OpenRecordDialog(MainWindow& main, const wchar_t* templateName = L"MYDLG");
+
+// The dialog's procedure. Until the dialog's opening message has stored the
+// main window with it, it answers every other message as not handled.
+INT_PTR CALLBACK RecordDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace koikoi

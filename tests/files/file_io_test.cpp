@@ -3,6 +3,9 @@
 #include "files/file_io.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +122,99 @@ TEST(FileReplacer, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_FALSE(std::filesystem::exists(FileReplacer::TemporaryPath(path.c_str())));
     EXPECT_EQ(RecordMonthResult(path.c_str(), 0, 1), RecordStatus::NotFound);
+}
+
+// Runs `check` as a user whom file permissions bind: this process when it
+// is not root, else a child process that has given root up for the user
+// nobody (65534), after handing the folder to that user. Returns the
+// check's result, a description of the first thing that went wrong or "".
+template <typename Check>
+std::string AsUnprivileged(const TempFolder& folder, Check check) {
+    if (geteuid() != 0) return check();
+    constexpr uid_t kNobody = 65534;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path())) {
+        if (lchown(entry.path().c_str(), kNobody, kNobody) != 0) return "chown failed";
+    }
+    if (chown(folder.Path().c_str(), kNobody, kNobody) != 0) return "chown failed";
+    int channel[2];
+    if (pipe(channel) != 0) return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        std::string result =
+            setgid(kNobody) == 0 && setuid(kNobody) == 0 ? check() : "setuid failed";
+        if (write(channel[1], result.data(), result.size()) < 0) result.clear();
+        _exit(0);
+    }
+    close(channel[1]);
+    std::string result;
+    char buffer[256];
+    ssize_t got;
+    while ((got = read(channel[0], buffer, sizeof buffer)) > 0) {
+        result.append(buffer, static_cast<size_t>(got));
+    }
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? result : "the check crashed";
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+// A record the user made read-only is protected: neither a month nor a
+// reset replaces it (a rename would, and leave a writable file behind).
+TEST(FileReplacer, AReadOnlyFileStaysAsItIsAndReadOnly) {
+    TempFolder folder;
+    const std::string path = folder.File("result.dat");
+    const std::string old = OldRecords();
+    WriteBytes(path, old);
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    const std::string failure = AsUnprivileged(folder, [&]() -> std::string {
+        if (RecordMonthResult(path.c_str(), 1, 2) != RecordStatus::WriteFailed)
+            return "month written";
+        if (ResetRecords(path.c_str()) != RecordStatus::WriteFailed) return "reset written";
+        return "";
+    });
+    EXPECT_EQ(failure, "");
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(ModeOf(path), 0444u);
+    EXPECT_FALSE(std::filesystem::exists(FileReplacer::TemporaryPath(path.c_str())));
+}
+
+// The temporary file is made beside the record, so a folder the user may
+// not write in refuses the record, which says so; the old file stays.
+TEST(FileReplacer, AFolderThatRefusesNewFilesKeepsTheOldRecord) {
+    TempFolder folder;
+    const std::string path = folder.File("result.dat");
+    const std::string old = OldRecords();
+    WriteBytes(path, old);
+    const std::string failure = AsUnprivileged(folder, [&]() -> std::string {
+        if (chmod(folder.Path().c_str(), 0555) != 0) return "chmod failed";
+        const RecordStatus month = RecordMonthResult(path.c_str(), 1, 2);
+        const RecordStatus reset = ResetRecords(path.c_str());
+        chmod(folder.Path().c_str(), 0755);
+        if (month != RecordStatus::WriteFailed) return "month written";
+        if (reset != RecordStatus::WriteFailed) return "reset written";
+        return "";
+    });
+    EXPECT_EQ(failure, "");
+    EXPECT_EQ(ReadBytes(path), old);
+}
+
+TEST(FileReplacer, TheNewFileKeepsTheOldOnesPermissions) {
+    TempFolder folder;
+    const std::string path = folder.File("result.dat");
+    WriteBytes(path, OldRecords());
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ASSERT_EQ(RecordMonthResult(path.c_str(), 1, 2), RecordStatus::Ok);
+    EXPECT_EQ(ModeOf(path), 0640u);
+    ASSERT_EQ(chmod(path.c_str(), 0604), 0);
+    ASSERT_EQ(ResetRecords(path.c_str()), RecordStatus::Ok);
+    EXPECT_EQ(ModeOf(path), 0604u);
 }
 
 TEST(LinePrefixCollector, KeepsOnlyTheWantedPrefixOfTheWantedLines) {

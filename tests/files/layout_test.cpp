@@ -157,23 +157,109 @@ TEST(ParseLayout, EmptyFileLeavesOnlyTheDrawnSlot) {
     EXPECT_EQ(positions.x[DrawnSlot], 476);
 }
 
-TEST(LoadLayout, MissingFileLeavesEveryPositionZeroDrawnSlotToo) {
+void ExpectShipped(const SlotPositions& positions) {
+    SlotPositions shipped;
+    ShippedLayout(shipped);
+    for (SlotId slot = 0; slot < kSlots; ++slot) {
+        ASSERT_EQ(positions.x[slot], shipped.x[slot]) << slot;
+        ASSERT_EQ(positions.y[slot], shipped.y[slot]) << slot;
+    }
+}
+
+// What makes a layout file read incompletely: a missing line or a field
+// without a digit. Anything else of a complete file is taken as it is.
+TEST(ParseLayout, ReadsCompletelyOnlyWithTwentySixLinesOfNumbers) {
+    const std::string full = FullFile("\r\n");
+    std::string blankField = full;
+    blankField.replace(50 * 3 + 6 * 5 + 3, 3, "   ");
+    std::string letters = full;
+    letters.replace(50 * 25 + 42, 3, "abc");
+    std::string loneSign = full;
+    loneSign.replace(0, 3, "-  ");
+    std::string shortLine = full;
+    shortLine.erase(50 * 10 + 45, 3);  // line 10 ends inside its last y field's place
+    std::string oddButNumbers = full;
+    oddButNumbers.replace(0, 6, "-991a2");  // -99 and 1: numbers, used as they are
+    struct Case {
+        const char* name;
+        std::string file;
+        bool complete;
+    };
+    const Case cases[] = {
+        {"the 26 lines", full, true},
+        {"LF ends", FullFile("\n"), true},
+        {"no end after the last line", full.substr(0, full.size() - 2), true},
+        {"lines beyond the 26th", full + std::string(48, 'x') + "\r\n", true},
+        {"numbers that look odd", oddButNumbers, true},
+        {"empty", "", false},
+        {"25 lines", full.substr(0, 50 * 25), false},
+        {"a blank field", blankField, false},
+        {"letters in the last line", letters, false},
+        {"a sign without digits", loneSign, false},
+        {"a line cut short", shortLine, false},
+        {"random bytes", std::string(1300, '\x9c'), false},
+    };
+    for (const Case& c : cases) {
+        SlotPositions positions;
+        EXPECT_EQ(ParseLayout(c.file, positions), c.complete) << c.name;
+    }
+    SlotPositions odd;
+    ParseLayout(oddButNumbers, odd);
+    EXPECT_EQ(odd.x[0], -99);
+    EXPECT_EQ(odd.y[0], 1);
+}
+
+TEST(LoadLayout, AMissingFileGivesTheShippedLayout) {
     TempFolder folder;
     SlotPositions positions;
     FillWithJunk(positions);
-    EXPECT_FALSE(LoadLayout(folder.File("allocation.dat").c_str(), positions));
-    for (SlotId slot = 0; slot < kSlots; ++slot) {
-        ASSERT_EQ(positions.x[slot], 0) << slot;
-        ASSERT_EQ(positions.y[slot], 0) << slot;
-    }
-    EXPECT_FALSE(LoadLayout(nullptr, positions));
+    EXPECT_EQ(LoadLayout(folder.File("allocation.dat").c_str(), positions), LayoutStatus::NotFound);
+    ExpectShipped(positions);
+    FillWithJunk(positions);
+    EXPECT_EQ(LoadLayout(nullptr, positions), LayoutStatus::NotFound);
+    ExpectShipped(positions);
 }
 
 TEST(LoadLayout, AFolderInPlaceOfTheFileIsNotALayout) {
     TempFolder folder;
     SlotPositions positions;
-    EXPECT_FALSE(LoadLayout(folder.Path().string().c_str(), positions));
-    EXPECT_EQ(positions.x[DrawnSlot], 0);
+    EXPECT_EQ(LoadLayout(folder.Path().string().c_str(), positions), LayoutStatus::NotFound);
+    ExpectShipped(positions);
+}
+
+TEST(LoadLayout, ADamagedFileGivesTheShippedLayoutAndNoPartOfItself) {
+    TempFolder folder;
+    const std::string path = folder.File("allocation.dat");
+    // Ten good lines and no more: taken in part, the rest of the cards would
+    // pile up at the board's corner.
+    std::string file;
+    for (int32_t line = 0; line < 10; ++line) file += EntryLine(line * 8) + "\r\n";
+    for (const std::string& damaged : {file, FullFile("\r\n").replace(0, 3, "x12")}) {
+        WriteBytes(path, damaged);
+        SlotPositions positions;
+        FillWithJunk(positions);
+        EXPECT_EQ(LoadLayout(path.c_str(), positions), LayoutStatus::Damaged);
+        ExpectShipped(positions);
+    }
+}
+
+TEST(LoadLayout, ACompleteFileIsUsedExactlyAsItIs) {
+    TempFolder folder;
+    const std::string path = folder.File("allocation.dat");
+    // Every card in one place: odd, but what the file says.
+    std::string file;
+    for (int32_t line = 0; line < kLayoutLines; ++line) {
+        for (int32_t k = 0; k < 8; ++k) file += "  0  0";
+        file += "\n";
+    }
+    WriteBytes(path, file);
+    SlotPositions positions;
+    ASSERT_EQ(LoadLayout(path.c_str(), positions), LayoutStatus::Ok);
+    for (SlotId slot = 0; slot < DrawnSlot; ++slot) {
+        ASSERT_EQ(positions.x[slot], 0) << slot;
+        ASSERT_EQ(positions.y[slot], 0) << slot;
+    }
+    EXPECT_EQ(positions.x[DrawnSlot], 476);
 }
 
 TEST(LoadLayout, ReadsTheFileAsTheParserReadsItsBytes) {
@@ -185,7 +271,7 @@ TEST(LoadLayout, ReadsTheFileAsTheParserReadsItsBytes) {
     WriteBytes(folder.File("allocation.dat"), file);
     SlotPositions loaded;
     SlotPositions parsed;
-    ASSERT_TRUE(LoadLayout(folder.File("allocation.dat").c_str(), loaded));
+    ASSERT_EQ(LoadLayout(folder.File("allocation.dat").c_str(), loaded), LayoutStatus::Ok);
     ParseLayout(file, parsed);
     for (SlotId slot = 0; slot < kSlots; ++slot) {
         ASSERT_EQ(loaded.x[slot], parsed.x[slot]) << slot;

@@ -82,7 +82,8 @@ int32_t AreaOf(SlotId slot) {
 class ShippedLayout : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(LoadLayout(KOIKOI_SOURCE_DIR "/data/allocation.dat", positions_));
+        ASSERT_EQ(LoadLayout(KOIKOI_SOURCE_DIR "/data/allocation.dat", positions_),
+                  LayoutStatus::Ok);
     }
     Rect Cell(SlotId slot) const {
         return {positions_.x[slot], positions_.y[slot], kCardWidth, kCardHeight};
@@ -92,6 +93,26 @@ class ShippedLayout : public ::testing::Test {
     }
     SlotPositions positions_{};
 };
+
+// The layout built into the program stands in for a missing or damaged file,
+// so it must be the shipped file, line for line.
+TEST_F(ShippedLayout, TheBuiltInCopyIsTheShippedFile) {
+    const std::string bytes = testing::ReadBytes(KOIKOI_SOURCE_DIR "/data/allocation.dat");
+    std::string lines;
+    for (size_t start = 0; start < bytes.size();) {
+        const size_t end = bytes.find("\r\n", start);
+        ASSERT_NE(end, std::string::npos);
+        lines += bytes.substr(start, end - start) + "\n";
+        start = end + 2;
+    }
+    EXPECT_EQ(ShippedLayoutText(), lines);
+    SlotPositions builtIn;
+    koikoi::ShippedLayout(builtIn);
+    for (SlotId slot = 0; slot < kSlots; ++slot) {
+        ASSERT_EQ(builtIn.x[slot], positions_.x[slot]) << slot;
+        ASSERT_EQ(builtIn.y[slot], positions_.y[slot]) << slot;
+    }
+}
 
 TEST_F(ShippedLayout, IsTwentySixFixedWidthLinesWithCrLf) {
     const std::string bytes = testing::ReadBytes(KOIKOI_SOURCE_DIR "/data/allocation.dat");

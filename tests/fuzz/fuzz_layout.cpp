@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     SlotPositions whole;
-    ParseLayout(bytes, whole);
+    const bool wholeComplete = ParseLayout(bytes, whole);
     // Three characters hold no more than 999 and no less than -99.
     for (SlotId slot = 0; slot < kSlots; ++slot) {
         Require(whole.x[slot] >= -99 && whole.x[slot] <= 999);
@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     collector.Feed(bytes.substr(split));
     Require(collector.Text().size() <= kLayoutLines * (kLayoutUsedColumns + 2));
     SlotPositions kept;
-    ParseLayout(collector.Text(), kept);
+    // And it reads completely exactly when the whole file does.
+    Require(ParseLayout(collector.Text(), kept) == wholeComplete);
     for (SlotId slot = 0; slot < kSlots; ++slot) {
         Require(kept.x[slot] == whole.x[slot] && kept.y[slot] == whole.y[slot]);
     }

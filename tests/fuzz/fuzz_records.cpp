@@ -15,7 +15,7 @@ void Require(bool condition) {
 }
 
 void CheckSummary(const koikoi::RecordTable& table) {
-    koikoi::RecordSummary summary[koikoi::kRecordOpponents];
+    koikoi::RecordSummary summary[koikoi::kOpponents];
     koikoi::SummariseRecords(table, summary);
     for (const koikoi::RecordSummary& s : summary) {
         int32_t counted = 0;
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Appending a month touches only that opponent's block, and the new
     // code is in it.
-    const int32_t opponent = size == 0 ? 0 : data[size - 1] % kRecordOpponents;
+    const int32_t opponent = size == 0 ? 0 : data[size - 1] % kOpponents;
     const int32_t kan = size < 2 ? 1 : data[size - 2] % 3 + 1;
     const int32_t result = size % 2 == 0 ? kan : -kan;
     RecordTable appended = table;

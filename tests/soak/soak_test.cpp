@@ -23,7 +23,7 @@ int64_t GamesPerOpponent() {
 
 TEST(Soak, WholeYearsKeepTheTableConsistent) {
     SlotPositions positions{};
-    ASSERT_TRUE(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions));
+    ASSERT_EQ(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions), LayoutStatus::Ok);
     // Game g against opponent o plays seed 1000·o + g; KOIKOI_TEST_SEED
     // replays one game (its opponent is the seed's thousands).
     std::vector<uint64_t> seeds;
@@ -56,7 +56,7 @@ TEST(Soak, WholeYearsKeepTheTableConsistent) {
 // function of its options.
 TEST(Soak, ASeedReplaysTheSameGame) {
     SlotPositions positions{};
-    ASSERT_TRUE(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions));
+    ASSERT_EQ(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions), LayoutStatus::Ok);
     sim::Options options;
     options.opponent = 3;
     options.seed = 99;

@@ -155,11 +155,16 @@ await_exit() {
 sheet=$exe_dir/hanaX.bmp
 layout=$exe_dir/allocation.dat
 
-# A fresh copy of the program and its data for every run.
+# A fresh copy of the program and its data for every run; fresh_run makes
+# another for a further run of the same test.
 run=$art/run
-rm -rf "$run"
-mkdir -p "$run"
-cp "$exe_dir/koikoi.exe" "$exe_dir/allocation.dat" "$exe_dir/hanaX.bmp" "$exe_dir/koikoi.html" "$run/"
+fresh_run() {
+    chmod -R u+w "$run" 2>/dev/null
+    rm -rf "$run"
+    mkdir -p "$run"
+    cp "$exe_dir/koikoi.exe" "$exe_dir/allocation.dat" "$exe_dir/hanaX.bmp" "$exe_dir/koikoi.html" "$run/"
+}
+fresh_run
 # records FIRST_CODE: a record file of 80 lines of 60 codes, CR LF; the first
 # code is FIRST_CODE and every other one 3 (no month).
 records() {
@@ -171,10 +176,56 @@ records() {
     done
 }
 
-start_game_process() {
+# launch_game_process: starts the program without waiting for its window
+# (a message before the window exists holds it back).
+launch_game_process() {
     (cd "$run" && exec wine koikoi.exe >>"$art/wine-output.txt" 2>&1) &
     game_pid=$!
+}
+start_game_process() {
+    launch_game_process
     retry 30 probe title >/dev/null
+}
+# end_game_process: ends the program of this run without asking it, and
+# waits until its window has gone, so the next run's window is not mistaken
+# for it.
+window_gone() { ! probe title >/dev/null; }
+end_game_process() {
+    if [ -n "$game_pid" ]; then
+        kill "$game_pid" 2>/dev/null
+        wait "$game_pid" 2>/dev/null
+    fi
+    game_pid=
+    retry 10 window_gone
+}
+
+# expect_file_box WHAT TEXT: a message box with the caption "File Confirm"
+# and TEXT shows; OK closes it.
+expect_file_box() {
+    if ! retry 20 has_ok_button "File Confirm"; then
+        fail "$1: no File Confirm message"
+        return 1
+    fi
+    # The box may be found a moment before its text is set.
+    file_box_reads() { [ "$(probe text 'File Confirm')" = "$1" ]; }
+    file_box_left() { ! file_box_reads "$1"; }
+    retry 3 file_box_reads "$2"
+    check "$1: the File Confirm message" "$2" "$(probe text 'File Confirm')"
+    # Another file's message may follow with the same caption and its button
+    # in the same place: OK is pressed until this text has gone, not the box.
+    local attempt at
+    for attempt in 1 2 3; do
+        at=$(probe button "File Confirm" "$(ok_button 'File Confirm')") || return 0
+        click $at
+        retry 2 file_box_left "$2" && return 0
+    done
+    fail "$1: the message did not close"
+}
+
+# The guide page painted: its opponent line is red.
+guide_painted() {
+    shot guide
+    [ "$($screen count "$last_shot" $((ox + 16)) $((oy + 326)) 574 17 255 0 0)" -gt 50 ]
 }
 
 # --- The popup menu -------------------------------------------------------

@@ -20,10 +20,6 @@ check "window title read through the wide API" "Kanemiro「来い来い」(ver1.
 check "title window 600 x 400 at (100, 100)" "100 100 600 400" "$(probe window)"
 read_client || fail "no client area"
 
-guide_painted() {
-    shot guide
-    [ "$($screen count "$last_shot" $((ox + 16)) $((oy + 326)) 574 17 255 0 0)" -gt 50 ]
-}
 if retry 10 guide_painted; then
     pass "guide screen: the opponent's line is red"
     white=$($screen count "$last_shot" "$ox" "$oy" 594 375 255 255 255)

@@ -9,6 +9,11 @@
 //   probe button CAPTION ID  screen centre of control ID in the dialog or message box CAPTION
 //   probe boxes            captions of the visible dialogs and message boxes
 //   probe closebox         screen centre of the main window's close box
+//   probe maxbox           screen centre of the main window's maximise box
+//   probe text CAPTION     the text of the message box CAPTION ("" for none)
+//   probe checked CAPTION ID  1 if button ID of dialog CAPTION is checked, else 0
+//   probe metrics          the full-screen client size the window fits the board to
+//   probe repaint          has the main window erased and repainted now
 //   probe browser ARGS...  appends its command line to opened.txt beside itself
 #include <windows.h>
 
@@ -92,9 +97,9 @@ int Button(const wchar_t* caption, const wchar_t* id) {
     return 0;
 }
 
-// The centre of the main window's close box, found by asking the window what
-// each point of its caption is.
-int CloseBox() {
+// The centre of one of the main window's caption boxes (HTCLOSE,
+// HTMAXBUTTON), found by asking the window what each point of its caption is.
+int CaptionBox(LRESULT wanted) {
     HWND window = MainWindow();
     if (window == nullptr) {
         return 2;
@@ -103,13 +108,13 @@ int CloseBox() {
     GetWindowRect(window, &rect);
     long sumX = 0, sumY = 0, hits = 0;
     for (LONG y = rect.top; y < rect.top + 40; ++y) {
-        for (LONG x = rect.right - 80; x < rect.right; ++x) {
+        for (LONG x = rect.right - 120; x < rect.right; ++x) {
             DWORD_PTR hit = 0;
             if (SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG,
                                     2000, &hit) == 0) {
                 return 3;
             }
-            if (hit == HTCLOSE) {
+            if (static_cast<LRESULT>(hit) == wanted) {
                 sumX += x;
                 sumY += y;
                 ++hits;
@@ -137,6 +142,54 @@ int Boxes() {
             return TRUE;
         },
         0);
+    return 0;
+}
+
+// The text of a message box: its static control (id 0xFFFF), else the
+// longest static text in it.
+int Text(const wchar_t* caption) {
+    HWND box = FindWindowW(L"#32770", caption);
+    if (box == nullptr || !IsWindowVisible(box)) {
+        return 2;
+    }
+    std::wstring best;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[32] = {};
+        GetClassNameW(child, name, 32);
+        if (lstrcmpiW(name, L"Static") != 0) continue;
+        wchar_t text[512] = {};
+        GetWindowTextW(child, text, 512);
+        if (GetDlgCtrlID(child) == 0xFFFF || std::wcslen(text) > best.size()) {
+            best = text;
+            if (GetDlgCtrlID(child) == 0xFFFF) break;
+        }
+    }
+    PrintUtf8(best.c_str());
+    return 0;
+}
+
+int Checked(const wchar_t* caption, const wchar_t* id) {
+    HWND box = FindWindowW(L"#32770", caption);
+    HWND button = box ? GetDlgItem(box, static_cast<int>(std::wcstol(id, nullptr, 10))) : nullptr;
+    if (button == nullptr) {
+        return 2;
+    }
+    std::printf("%d\n", SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    return 0;
+}
+
+int Metrics() {
+    std::printf("%d %d\n", GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN));
+    return 0;
+}
+
+int Repaint() {
+    HWND window = MainWindow();
+    if (window == nullptr) {
+        return 2;
+    }
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return 0;
 }
 
@@ -169,7 +222,12 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"client") return PrintClient(MainWindow());
     if (command == L"dialog") return Dialog();
     if (command == L"menu") return Menu();
-    if (command == L"closebox") return CloseBox();
+    if (command == L"closebox") return CaptionBox(HTCLOSE);
+    if (command == L"maxbox") return CaptionBox(HTMAXBUTTON);
+    if (command == L"text" && argc >= 3) return Text(argv[2]);
+    if (command == L"checked" && argc >= 4) return Checked(argv[2], argv[3]);
+    if (command == L"metrics") return Metrics();
+    if (command == L"repaint") return Repaint();
     if (command == L"boxes") return Boxes();
     if (command == L"window") return MainWindow() ? PrintRect(MainWindow()) : 2;
     if (command == L"button" && argc >= 4) return Button(argv[2], argv[3]);

@@ -121,8 +121,15 @@ int main(int argc, char** argv) {
 
     koikoi::SlotPositions positions{};
     const std::string layoutPath = (fs::path(workdir) / "allocation.dat").string();
-    if (!koikoi::LoadLayout(layoutPath.c_str(), positions)) {
-        std::fprintf(stderr, "koikoi-sim: Could not find file. (%s)\n", layoutPath.c_str());
+    switch (koikoi::LoadLayout(layoutPath.c_str(), positions)) {
+        case koikoi::LayoutStatus::Ok:
+            break;
+        case koikoi::LayoutStatus::NotFound:
+            std::fprintf(stderr, "koikoi-sim: Could not find file. (%s)\n", layoutPath.c_str());
+            break;
+        case koikoi::LayoutStatus::Damaged:
+            std::fprintf(stderr, "koikoi-sim: Could not read file. (%s)\n", layoutPath.c_str());
+            break;
     }
     command.options.recordFile = (fs::path(workdir) / "result.dat").string();
     // A given folder may hold the temporary file of a simulation that was

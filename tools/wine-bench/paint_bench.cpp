@@ -83,7 +83,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         return ShowBareWindow(instance);
     }
     SlotPositions positions{};
-    if (!LoadLayout(kLayoutFile, positions)) {
+    if (LoadLayout(kLayoutFile, positions) != LayoutStatus::Ok) {
         std::printf("error: no %s in the working folder\n", kLayoutFile);
         return 1;
     }
