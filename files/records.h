@@ -47,6 +47,8 @@ struct RecordSummary {
 // line or position reads as '3'; lines beyond the 80th and characters beyond
 // the 60th of a line are ignored.
 void ParseRecords(std::string_view fileBytes, RecordTable& out);
+// Reads and parses the file at `path`; false when it cannot be opened or read.
+bool ReadRecordTable(const char* path, RecordTable& table);
 // The 4960 bytes of the whole file for `table`.
 std::string FormatRecords(const RecordTable& table);
 void ClearRecords(RecordTable& table);
