@@ -2,12 +2,16 @@
 #include "game/moves.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 #include <initializer_list>
 #include <utility>
 
 namespace koikoi {
 
 namespace {
+
+constexpr uint32_t kFieldSlots = kFieldLast - kFieldFirst + 1;
 
 // A move writes the destination, empties the source, then updates
 // CardSlots, so SlotCards and CardSlots agree again before any repaint.
@@ -18,7 +22,9 @@ void MoveCard(Table& table, CardId card, SlotId destination) {
     table.CardSlots[card] = destination;
 }
 
-void Add(int8_t& counter, int32_t delta) { counter = static_cast<int8_t>(counter + delta); }
+void Add(int8_t& counter, int32_t delta) {
+    counter = static_cast<int8_t>(counter + delta);
+}
 
 // How a capture moves the combination counters: what the captor's own
 // counters gain and what the other side's lose, so that a combination the
@@ -28,7 +34,8 @@ struct CaptureEffect {
     std::array<int8_t, YakuCount> other{};
 };
 
-constexpr std::array<int8_t, YakuCount> Deltas(std::initializer_list<std::pair<Yaku, int8_t>> list) {
+constexpr std::array<int8_t, YakuCount> Deltas(
+    std::initializer_list<std::pair<Yaku, int8_t>> list) {
     std::array<int8_t, YakuCount> deltas{};
     for (const auto& [yaku, delta] : list) deltas[static_cast<size_t>(yaku)] = delta;
     return deltas;
@@ -53,56 +60,94 @@ enum EffectRow : uint8_t {
 constexpr std::array<CaptureEffect, EffectRows> kCaptureEffects = {{
     /* PlainBright  */ {Deltas({{FiveBrights, 1}, {FourBrights, 1}}),
                         Deltas({{FiveBrights, -6}, {FourBrights, -5}})},
-    /* CurtainRow   */ {Deltas({{FiveBrights, 1}, {FourBrights, 1}, {CurtainSake, 1}}),
-                        Deltas({{FiveBrights, -6}, {FourBrights, -5}, {CurtainSake, -3}})},
-    /* MoonRow      */ {Deltas({{FiveBrights, 1}, {FourBrights, 1}, {MoonSake, 1}}),
-                        Deltas({{FiveBrights, -6}, {FourBrights, -5}, {MoonSake, -3}})},
-    /* RainManRow   */ {Deltas({{FiveBrights, 1}, {FourBrights, -5}}),
-                        Deltas({{FiveBrights, -6}})},
+    /* CurtainRow   */
+    {Deltas({{FiveBrights, 1}, {FourBrights, 1}, {CurtainSake, 1}}),
+     Deltas({{FiveBrights, -6}, {FourBrights, -5}, {CurtainSake, -3}})},
+    /* MoonRow      */
+    {Deltas({{FiveBrights, 1}, {FourBrights, 1}, {MoonSake, 1}}),
+     Deltas({{FiveBrights, -6}, {FourBrights, -5}, {MoonSake, -3}})},
+    /* RainManRow   */ {Deltas({{FiveBrights, 1}, {FourBrights, -5}}), Deltas({{FiveBrights, -6}})},
     /* RedRibbon    */ {Deltas({{RedRibbons, 1}, {RibbonSet, 1}}), Deltas({{RedRibbons, -4}})},
     /* BlueRibbon   */ {Deltas({{BlueRibbons, 1}, {RibbonSet, 1}}), Deltas({{BlueRibbons, -4}})},
     /* PlainRibbon  */ {Deltas({{RibbonSet, 1}}), Deltas({})},
-    /* BoarDeerBfly */ {Deltas({{BoarDeerButterfly, 1}, {AnimalSet, 1}}),
-                        Deltas({{BoarDeerButterfly, -4}})},
+    /* BoarDeerBfly */
+    {Deltas({{BoarDeerButterfly, 1}, {AnimalSet, 1}}), Deltas({{BoarDeerButterfly, -4}})},
     /* PlainAnimal  */ {Deltas({{AnimalSet, 1}}), Deltas({})},
-    /* SakeCupRow   */ {Deltas({{CurtainSake, 1}, {MoonSake, 1}, {AnimalSet, 1}, {ChaffSet, 1}}),
-                        Deltas({{CurtainSake, -3}, {MoonSake, -3}})},
+    /* SakeCupRow   */
+    {Deltas({{CurtainSake, 1}, {MoonSake, 1}, {AnimalSet, 1}, {ChaffSet, 1}}),
+     Deltas({{CurtainSake, -3}, {MoonSake, -3}})},
     /* ChaffRow     */ {Deltas({{ChaffSet, 1}}), Deltas({})},
 }};
 
+// The same rows laid out as one delta per counter of YakuProgress[0] and
+// YakuProgress[1] together, for a capture by side 0 and by side 1: a
+// capture then adds 20 bytes to 20 bytes in one sweep.
+using SideDeltas = std::array<int8_t, 2 * YakuCount>;
+
+constexpr std::array<std::array<SideDeltas, 2>, EffectRows> CombineEffects() {
+    std::array<std::array<SideDeltas, 2>, EffectRows> combined{};
+    for (size_t row = 0; row < EffectRows; ++row) {
+        for (size_t k = 0; k < YakuCount; ++k) {
+            combined[row][0][k] = kCaptureEffects[row].own[k];
+            combined[row][0][YakuCount + k] = kCaptureEffects[row].other[k];
+            combined[row][1][k] = kCaptureEffects[row].other[k];
+            combined[row][1][YakuCount + k] = kCaptureEffects[row].own[k];
+        }
+    }
+    return combined;
+}
+
+constexpr std::array<std::array<SideDeltas, 2>, EffectRows> kSideDeltas = CombineEffects();
+
 constexpr std::array<EffectRow, kCards> kEffectRowOfCard = {
-    PlainBright, RedRibbon,   ChaffRow,    ChaffRow,     // January
-    PlainAnimal, RedRibbon,   ChaffRow,    ChaffRow,     // February
-    CurtainRow,  RedRibbon,   ChaffRow,    ChaffRow,     // March
-    PlainAnimal, PlainRibbon, ChaffRow,    ChaffRow,     // April
-    PlainAnimal, PlainRibbon, ChaffRow,    ChaffRow,     // May
-    BoarDeerBfly, BlueRibbon, ChaffRow,    ChaffRow,     // June
-    BoarDeerBfly, PlainRibbon, ChaffRow,   ChaffRow,     // July
-    MoonRow,     PlainAnimal, ChaffRow,    ChaffRow,     // August
-    SakeCupRow,  BlueRibbon,  ChaffRow,    ChaffRow,     // September
-    BoarDeerBfly, BlueRibbon, ChaffRow,    ChaffRow,     // October
-    RainManRow,  PlainAnimal, PlainRibbon, ChaffRow,     // November
-    PlainBright, ChaffRow,    ChaffRow,    ChaffRow,     // December
+    PlainBright,  RedRibbon,   ChaffRow,    ChaffRow,  // January
+    PlainAnimal,  RedRibbon,   ChaffRow,    ChaffRow,  // February
+    CurtainRow,   RedRibbon,   ChaffRow,    ChaffRow,  // March
+    PlainAnimal,  PlainRibbon, ChaffRow,    ChaffRow,  // April
+    PlainAnimal,  PlainRibbon, ChaffRow,    ChaffRow,  // May
+    BoarDeerBfly, BlueRibbon,  ChaffRow,    ChaffRow,  // June
+    BoarDeerBfly, PlainRibbon, ChaffRow,    ChaffRow,  // July
+    MoonRow,      PlainAnimal, ChaffRow,    ChaffRow,  // August
+    SakeCupRow,   BlueRibbon,  ChaffRow,    ChaffRow,  // September
+    BoarDeerBfly, BlueRibbon,  ChaffRow,    ChaffRow,  // October
+    RainManRow,   PlainAnimal, PlainRibbon, ChaffRow,  // November
+    PlainBright,  ChaffRow,    ChaffRow,    ChaffRow,  // December
 };
 
 }  // namespace
 
+// The 800 draws are made first and the 400 swaps then play on one byte per
+// card: the same draws and swaps in the same order, but the generator no
+// longer waits on each swap's loads and stores, nor a swap on the generator.
 void ShuffleStock(Table& table, Random& random) {
-    for (int32_t& card : table.SlotCards) card = kNoCard;
-    for (CardId card = 0; card < kCards; ++card) table.CardSlots[card] = kStockFirst + card;
-    for (int32_t swap = 0; swap < 400; ++swap) {
-        const int32_t a = random.Next() % kCards;
-        const int32_t b = random.Next() % kCards;
-        std::swap(table.CardSlots[a], table.CardSlots[b]);
+    constexpr int32_t kSwaps = 400;
+    uint8_t draws[2 * kSwaps];
+    Random generator = random;
+    for (uint8_t& draw : draws) {
+        // Next() is never negative, so the unsigned remainder is "r mod 48".
+        draw = static_cast<uint8_t>(static_cast<uint32_t>(generator.Next()) % kCards);
     }
-    for (CardId card = 0; card < kCards; ++card) table.SlotCards[table.CardSlots[card]] = card;
+    random = generator;
+
+    std::array<uint8_t, kCards> position{};  // stock position of each card
+    for (CardId card = 0; card < kCards; ++card)
+        position[static_cast<size_t>(card)] = static_cast<uint8_t>(card);
+    for (int32_t swap = 0; swap < kSwaps; ++swap) {
+        std::swap(position[draws[2 * swap]], position[draws[2 * swap + 1]]);
+    }
+    for (int32_t& card : table.SlotCards) card = kNoCard;
+    for (CardId card = 0; card < kCards; ++card) {
+        const SlotId slot = kStockFirst + position[static_cast<size_t>(card)];
+        table.CardSlots[card] = slot;
+        table.SlotCards[slot] = card;
+    }
 }
 
 void DealCards(Table& table, Host& host, int8_t leader) {
     const int8_t other = Other(leader);
     // The packets in dealing order: where each group of four cards goes.
     const std::array<SlotId, 6> packetStart = {
-        kSideBlock * leader, kSideBlock * other, kFieldFirst,
+        kSideBlock * leader,     kSideBlock * other,     kFieldFirst,
         kSideBlock * leader + 4, kSideBlock * other + 4, kFieldFirst + 4,
     };
     host.Pause(500);
@@ -163,12 +208,18 @@ void DiscardToField(Table& table, Host& host, const int32_t (&matchList)[4]) {
 int32_t FindMatches(const Table& table, CardId card, int32_t (&matchList)[4]) {
     matchList[0] = card;
     matchList[1] = matchList[2] = matchList[3] = kNoCard;
+    // All 24 field slots are tested at once into a bit mask (the compiler
+    // does it in vector registers); the first three hits in slot order count.
+    const int32_t month = MonthOf(card);
+    const int32_t* field = table.SlotCards + kFieldFirst;
+    uint32_t hits = 0;
+    for (uint32_t i = 0; i < kFieldSlots; ++i) {
+        const CardId fieldCard = field[i];
+        hits |= static_cast<uint32_t>(fieldCard != kNoCard && MonthOf(fieldCard) == month) << i;
+    }
     int32_t found = 0;
-    for (SlotId slot = kFieldFirst; slot <= kFieldLast && found < 3; ++slot) {
-        const CardId fieldCard = table.SlotCards[slot];
-        if (fieldCard != kNoCard && MonthOf(fieldCard) == MonthOf(card)) {
-            matchList[1 + found++] = fieldCard;
-        }
+    for (; hits != 0 && found < 3; hits &= hits - 1) {
+        matchList[1 + found++] = field[std::countr_zero(hits)];
     }
     return found;
 }
@@ -197,11 +248,26 @@ SlotId RecordCapture(Table& table, int8_t side, CardId card) {
     Add(table.TakenByMonth[month], 1);
     table.Owner[card] = side;
 
-    const CaptureEffect& effect = kCaptureEffects[kEffectRowOfCard[static_cast<size_t>(card)]];
+    const EffectRow row = kEffectRowOfCard[static_cast<size_t>(card)];
     const int8_t other = table.OtherSide;
-    for (size_t k = 0; k < YakuCount; ++k) {
-        Add(table.YakuProgress[side][k], effect.own[k]);
-        Add(table.YakuProgress[other][k], effect.other[k]);
+    if ((side == 0 || side == 1) && other == Other(side)) {
+        // Both sides' counters lie one after the other: one sweep of
+        // wrapping byte additions, as Add does one at a time.
+        const SideDeltas& deltas = kSideDeltas[row][static_cast<size_t>(side)];
+        static_assert(sizeof table.YakuProgress == sizeof(SideDeltas));
+        int8_t counters[2 * YakuCount];
+        std::memcpy(counters, table.YakuProgress, sizeof counters);
+        for (size_t k = 0; k < 2 * YakuCount; ++k) {
+            counters[k] = static_cast<int8_t>(static_cast<uint8_t>(counters[k]) +
+                                              static_cast<uint8_t>(deltas[k]));
+        }
+        std::memcpy(table.YakuProgress, counters, sizeof counters);
+    } else {
+        const CaptureEffect& effect = kCaptureEffects[row];
+        for (size_t k = 0; k < YakuCount; ++k) {
+            Add(table.YakuProgress[side][k], effect.own[k]);
+            Add(table.YakuProgress[other][k], effect.other[k]);
+        }
     }
 
     const auto pile = static_cast<size_t>(ClassOf(card));
