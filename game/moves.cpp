@@ -116,25 +116,21 @@ constexpr std::array<EffectRow, kCards> kEffectRowOfCard = {
 
 }  // namespace
 
-// The 800 draws are made first and the 400 swaps then play on one byte per
-// card: the same draws and swaps in the same order, but the generator no
-// longer waits on each swap's loads and stores, nor a swap on the generator.
+// The swaps play on one byte per card and the generator is a local copy, so
+// its state stays in a register; the draws and swaps are the same, in the
+// same order, as 400 swaps of CardSlots entries.
 void ShuffleStock(Table& table, Random& random) {
-    constexpr int32_t kSwaps = 400;
-    uint8_t draws[2 * kSwaps];
     Random generator = random;
-    for (uint8_t& draw : draws) {
-        // Next() is never negative, so the unsigned remainder is "r mod 48".
-        draw = static_cast<uint8_t>(static_cast<uint32_t>(generator.Next()) % kCards);
-    }
-    random = generator;
-
     std::array<uint8_t, kCards> position{};  // stock position of each card
     for (CardId card = 0; card < kCards; ++card)
         position[static_cast<size_t>(card)] = static_cast<uint8_t>(card);
-    for (int32_t swap = 0; swap < kSwaps; ++swap) {
-        std::swap(position[draws[2 * swap]], position[draws[2 * swap + 1]]);
+    for (int32_t swap = 0; swap < 400; ++swap) {
+        // Next() is never negative, so the unsigned remainder is "r mod 48".
+        const uint32_t a = static_cast<uint32_t>(generator.Next()) % kCards;
+        const uint32_t b = static_cast<uint32_t>(generator.Next()) % kCards;
+        std::swap(position[a], position[b]);
     }
+    random = generator;
     for (int32_t& card : table.SlotCards) card = kNoCard;
     for (CardId card = 0; card < kCards; ++card) {
         const SlotId slot = kStockFirst + position[static_cast<size_t>(card)];

@@ -18,7 +18,9 @@ struct Random {
         uint64_t z = state;
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        z ^= z >> 31;
+        // SplitMix64 ends with z ^= z >> 31, which leaves the top 31 bits
+        // that are kept here unchanged ((z ^ (z >> 31)) >> 33 == z >> 33),
+        // so it is left out.
         return static_cast<int32_t>(z >> 33);
     }
 };

@@ -385,6 +385,11 @@ int main(int argc, char** argv) {
                  "deals %lld, plays %lld in %.3f s: %.0f deals per second, %.0f plays per second\n",
                  static_cast<long long>(totals.deals), static_cast<long long>(totals.plays),
                  seconds, rate(totals.deals), rate(totals.plays));
+    if (trace != nullptr) {
+        const double megabytes = static_cast<double>(outcome.traceBytes) / 1e6;
+        std::fprintf(out, "trace %.1f MB: %.0f MB per second\n", megabytes,
+                     seconds > 0 ? megabytes / seconds : 0.0);
+    }
     if (!traceWritten) {
         std::fprintf(stderr, "koikoi-sim: could not write the trace %s\n",
                      command.tracePath.c_str());

@@ -34,6 +34,7 @@ RunOutcome RunOnThisThread(const RunSettings& settings, const SlotPositions& pos
         ++outcome.games;
     }
     outcome.traceWritten = !trace.failed();
+    outcome.traceBytes = trace.written();
     return outcome;
 }
 
@@ -83,6 +84,7 @@ class Pool {
         claimable_.notify_all();
         for (std::thread& worker : workers) worker.join();
         outcome.traceWritten = !out.failed();
+        outcome.traceBytes = out.written();
         return outcome;
     }
 
@@ -142,6 +144,7 @@ class Pool {
 bool BufferTrace::Flush() {
     if (file_ != nullptr && !bytes_.empty()) {
         if (std::fwrite(bytes_.data(), 1, bytes_.size(), file_) != bytes_.size()) failed_ = true;
+        written_ += static_cast<int64_t>(bytes_.size());
         bytes_.clear();
     }
     return !failed_;

@@ -27,6 +27,7 @@ class BufferTrace final : public TraceWriter {
     // the file did not take it all.
     bool Flush();
     bool failed() const { return failed_; }
+    int64_t written() const { return written_; }
 
   protected:
     void Write(std::string_view line) override;
@@ -34,6 +35,7 @@ class BufferTrace final : public TraceWriter {
   private:
     std::FILE* file_;
     std::string bytes_;
+    int64_t written_ = 0;
     bool failed_ = false;
 };
 
@@ -48,6 +50,7 @@ struct RunSettings {
 struct RunOutcome {
     int64_t games = 0;  // games played and handed over: all, or fewer after a stop
     bool traceWritten = true;
+    int64_t traceBytes = 0;
 };
 
 // `done` is called on the calling thread for every game, in game order.
