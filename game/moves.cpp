@@ -7,6 +7,10 @@
 #include <initializer_list>
 #include <utility>
 
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace koikoi {
 
 namespace {
@@ -114,23 +118,84 @@ constexpr std::array<EffectRow, kCards> kEffectRowOfCard = {
     PlainBright,  ChaffRow,    ChaffRow,    ChaffRow,  // December
 };
 
+// A shuffle's 400 swaps take two draws each.
+constexpr size_t kDraws = 800;
+
+// The 800 draws of a shuffle, each "r mod 48" of one Random::Next in turn.
+// With AVX-512 the draws are independent lanes of the same arithmetic, eight
+// at a time (the state only steps by a constant); elsewhere one at a time.
+#if defined(__GNUC__) && defined(__x86_64__)
+// GCC 12's own AVX-512 headers start results from deliberately undefined
+// vectors, which its uninitialised-value warning reports.
+#pragma GCC diagnostic push
+#if !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+__attribute__((target("avx512f,avx512dq"))) void DrawWide(Random& random,
+                                                          uint8_t (&draws)[kDraws]) {
+    const uint64_t first = random.state;
+    const __m512i lane = _mm512_set_epi64(8, 7, 6, 5, 4, 3, 2, 1);
+    __m512i state = _mm512_add_epi64(
+        _mm512_set1_epi64(static_cast<int64_t>(first)),
+        _mm512_mullo_epi64(lane, _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma))));
+    const __m512i step = _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma * 8));
+    const __m512i mix1 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix1));
+    const __m512i mix2 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix2));
+    // r / 48 for r < 2^32 is (r * 0xAAAAAAAB) >> 37.
+    const __m512i magic = _mm512_set1_epi64(0xAAAAAAABll);
+    const __m512i cards = _mm512_set1_epi64(kCards);
+    for (size_t i = 0; i < kDraws; i += 8) {
+        __m512i z = state;
+        state = _mm512_add_epi64(state, step);
+        z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 30)), mix1);
+        z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 27)), mix2);
+        const __m512i r = _mm512_srli_epi64(z, 33);
+        const __m512i quotient = _mm512_srli_epi64(_mm512_mul_epu32(r, magic), 37);
+        const __m512i remainder = _mm512_sub_epi64(r, _mm512_mullo_epi64(quotient, cards));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(draws + i), _mm512_cvtepi64_epi8(remainder));
+    }
+    random.state = first + Random::kGamma * kDraws;
+}
+#pragma GCC diagnostic pop
+
+bool HasWideDraws() {
+    static const bool wide =
+        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
+    return wide;
+}
+#else
+void DrawWide(Random&, uint8_t (&)[kDraws]) {}
+bool HasWideDraws() {
+    return false;
+}
+#endif
+
+void DrawStock(Random& random, uint8_t (&draws)[kDraws]) {
+    if (HasWideDraws()) {
+        DrawWide(random, draws);
+        return;
+    }
+    Random generator = random;  // a local copy keeps the state in a register
+    for (uint8_t& draw : draws) {
+        // Next() is never negative, so the unsigned remainder is "r mod 48".
+        draw = static_cast<uint8_t>(static_cast<uint32_t>(generator.Next()) % kCards);
+    }
+    random = generator;
+}
+
 }  // namespace
 
-// The swaps play on one byte per card and the generator is a local copy, so
-// its state stays in a register; the draws and swaps are the same, in the
-// same order, as 400 swaps of CardSlots entries.
+// The swaps play on one byte per card: the same draws and the same swaps,
+// in the same order, as 400 swaps of CardSlots entries.
 void ShuffleStock(Table& table, Random& random) {
-    Random generator = random;
+    uint8_t draws[kDraws];
+    DrawStock(random, draws);
     std::array<uint8_t, kCards> position{};  // stock position of each card
     for (CardId card = 0; card < kCards; ++card)
         position[static_cast<size_t>(card)] = static_cast<uint8_t>(card);
-    for (int32_t swap = 0; swap < 400; ++swap) {
-        // Next() is never negative, so the unsigned remainder is "r mod 48".
-        const uint32_t a = static_cast<uint32_t>(generator.Next()) % kCards;
-        const uint32_t b = static_cast<uint32_t>(generator.Next()) % kCards;
-        std::swap(position[a], position[b]);
-    }
-    random = generator;
+    for (size_t swap = 0; swap < kDraws; swap += 2)
+        std::swap(position[draws[swap]], position[draws[swap + 1]]);
     for (int32_t& card : table.SlotCards) card = kNoCard;
     for (CardId card = 0; card < kCards; ++card) {
         const SlotId slot = kStockFirst + position[static_cast<size_t>(card)];
@@ -204,15 +269,25 @@ void DiscardToField(Table& table, Host& host, const int32_t (&matchList)[4]) {
 int32_t FindMatches(const Table& table, CardId card, int32_t (&matchList)[4]) {
     matchList[0] = card;
     matchList[1] = matchList[2] = matchList[3] = kNoCard;
-    // All 24 field slots are tested at once into a bit mask (the compiler
-    // does it in vector registers); the first three hits in slot order count.
-    const int32_t month = MonthOf(card);
     const int32_t* field = table.SlotCards + kFieldFirst;
     uint32_t hits = 0;
-    for (uint32_t i = 0; i < kFieldSlots; ++i) {
-        const CardId fieldCard = field[i];
-        hits |= static_cast<uint32_t>(fieldCard != kNoCard && MonthOf(fieldCard) == month) << i;
+    if (card >= 0 && card < kCards) {
+        // The cards of a month are the four from 4 * month: all 24 field
+        // slots are tested with one unsigned comparison each into a bit mask,
+        // which the compiler does in vector registers.
+        const auto lowest = static_cast<uint32_t>(MonthOf(card) * 4);
+        for (uint32_t i = 0; i < kFieldSlots; ++i) {
+            hits |= static_cast<uint32_t>(static_cast<uint32_t>(field[i]) - lowest < 4) << i;
+        }
+    } else {
+        for (uint32_t i = 0; i < kFieldSlots; ++i) {
+            const CardId fieldCard = field[i];
+            hits |=
+                static_cast<uint32_t>(fieldCard != kNoCard && MonthOf(fieldCard) == MonthOf(card))
+                << i;
+        }
     }
+    // The first three hits in slot order.
     int32_t found = 0;
     for (; hits != 0 && found < 3; hits &= hits - 1) {
         matchList[1 + found++] = field[std::countr_zero(hits)];
