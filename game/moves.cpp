@@ -2,7 +2,6 @@
 #include "game/moves.h"
 
 #include <array>
-#include <bit>
 #include <cstring>
 #include <initializer_list>
 #include <utility>
@@ -14,8 +13,6 @@
 namespace koikoi {
 
 namespace {
-
-constexpr uint32_t kFieldSlots = kFieldLast - kFieldFirst + 1;
 
 // A move writes the destination, empties the source, then updates
 // CardSlots, so SlotCards and CardSlots agree again before any repaint.
@@ -269,28 +266,12 @@ void DiscardToField(Table& table, Host& host, const int32_t (&matchList)[4]) {
 int32_t FindMatches(const Table& table, CardId card, int32_t (&matchList)[4]) {
     matchList[0] = card;
     matchList[1] = matchList[2] = matchList[3] = kNoCard;
-    const int32_t* field = table.SlotCards + kFieldFirst;
-    uint32_t hits = 0;
-    if (card >= 0 && card < kCards) {
-        // The cards of a month are the four from 4 * month: all 24 field
-        // slots are tested with one unsigned comparison each into a bit mask,
-        // which the compiler does in vector registers.
-        const auto lowest = static_cast<uint32_t>(MonthOf(card) * 4);
-        for (uint32_t i = 0; i < kFieldSlots; ++i) {
-            hits |= static_cast<uint32_t>(static_cast<uint32_t>(field[i]) - lowest < 4) << i;
-        }
-    } else {
-        for (uint32_t i = 0; i < kFieldSlots; ++i) {
-            const CardId fieldCard = field[i];
-            hits |=
-                static_cast<uint32_t>(fieldCard != kNoCard && MonthOf(fieldCard) == MonthOf(card))
-                << i;
-        }
-    }
-    // The first three hits in slot order.
     int32_t found = 0;
-    for (; hits != 0 && found < 3; hits &= hits - 1) {
-        matchList[1 + found++] = field[std::countr_zero(hits)];
+    for (SlotId slot = kFieldFirst; slot <= kFieldLast && found < 3; ++slot) {
+        const CardId fieldCard = table.SlotCards[slot];
+        if (fieldCard != kNoCard && MonthOf(fieldCard) == MonthOf(card)) {
+            matchList[1 + found++] = fieldCard;
+        }
     }
     return found;
 }

@@ -1,23 +1,15 @@
 // The reset points of the calendar and the small table helpers.
 #include "game/table.h"
 
-#include <bit>
 #include <cstring>
 
 namespace koikoi {
 
 SlotId StockTop(const Table& table) {
-    // The 48 stock slots tested at once into a bit mask (vector registers
-    // do it in a few steps); the highest set bit is the top. After the deal
-    // the top half of the stock is empty, which a downward scan would walk.
-    constexpr uint32_t kStockSlots = kStockLast - kStockFirst + 1;
-    static_assert(kStockSlots <= 64);
-    const int32_t* stock = table.SlotCards + kStockFirst;
-    uint64_t occupied = 0;
-    for (uint32_t i = 0; i < kStockSlots; ++i)
-        occupied |= static_cast<uint64_t>(stock[i] != kNoCard) << i;
-    if (occupied == 0) return kNoSlot;
-    return kStockFirst + 63 - std::countl_zero(occupied);
+    for (SlotId slot = kStockLast; slot >= kStockFirst; --slot) {
+        if (table.SlotCards[slot] != kNoCard) return slot;
+    }
+    return kNoSlot;
 }
 
 void SetCurrentSide(Table& table, int8_t side) {
