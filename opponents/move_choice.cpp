@@ -18,10 +18,13 @@ constexpr bool IsCard(int32_t value) {
 
 // The working data of one hand-card choice: the HandOptions list and, for
 // each element, its worth to the computer and half its worth to the human.
+// The worths are set for every element of a group that holds a card and
+// never read for an empty group, so they start unset: clearing all 64 on
+// every choice cost more than weighing.
 struct Weighed {
     int32_t options[kOptions];
-    int32_t computer[kOptions] = {};
-    int32_t halfHuman[kOptions] = {};
+    int32_t computer[kOptions];
+    int32_t halfHuman[kOptions];
 
     int32_t Total(int32_t element) const { return computer[element] + halfHuman[element]; }
 };
@@ -50,11 +53,10 @@ void WeighGroups(const Table& table, int32_t opponent, Weighed& w) {
     for (int32_t first = 0; first < kOptions; first += kGroup) {
         if (w.options[first] == kNoCard) continue;
         for (int32_t e = first; e < first + kGroup; ++e) {
-            // An empty element is worth nothing to either side; its worths
-            // stay the zeros they started as.
-            if (w.options[e] == kNoCard) break;
-            w.computer[e] = CardWorth(table, opponent, 1, w.options[e]);
-            w.halfHuman[e] = CardWorth(table, opponent, 0, w.options[e]) / 2;
+            // An empty element is worth nothing to either side.
+            const bool empty = w.options[e] == kNoCard;
+            w.computer[e] = empty ? 0 : CardWorth(table, opponent, 1, w.options[e]);
+            w.halfHuman[e] = empty ? 0 : CardWorth(table, opponent, 0, w.options[e]) / 2;
         }
         ReduceTwoMatches(w, first);
     }

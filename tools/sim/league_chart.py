@@ -4,11 +4,14 @@
 usage: league_chart.py league.csv league.svg
 
 One row per player on the human's side; in each row a dot per opponent at the
-human's average kan per month, with its 95% confidence interval as a bar. The
-command and the seeds from the table's comment lines are printed under the
-chart, so the picture names the run that made it. Standard library only.
+human's average kan per month, with its 95% confidence interval as a bar.
+Under it a table of each opponent's months won, koi-koi calls per 100 deals
+and the share of calls that paid, summed over every player it met. The
+command and the seeds from the table's comment lines are printed at the foot,
+so the picture names the run that made it. Standard library only.
 """
 import csv
+import math
 import sys
 from xml.sax.saxutils import escape
 
@@ -44,15 +47,31 @@ def read_table(path):
     return comments, rows
 
 
+def opponent_totals(rows):
+    """Per opponent, summed over every player: the share of months it won,
+    its koi-koi calls per 100 deals and the share of those that paid."""
+    totals = []
+    for o in range(len(OPPONENTS)):
+        mine = [r for r in rows if r["opponent"] == o]
+        months = sum(r["months"] for r in mine)
+        deals = sum(r["deals"] for r in mine)
+        calls = sum(r["computer_koikoi_calls"] for r in mine)
+        paid = sum(r["computer_koikoi_paid"] for r in mine)
+        totals.append((100.0 * sum(r["computer_months_won"] for r in mine) / max(months, 1),
+                       100.0 * calls / max(deals, 1),
+                       100.0 * paid / calls if calls else None))
+    return totals
+
+
 def draw(comments, rows):
     players = [p for p in PLAYERS if any(r["player"] == p for r in rows)]
-    lows = [r["kan_ci_low"] for r in rows] + [0.0]
-    highs = [r["kan_ci_high"] for r in rows] + [0.0]
-    lo = min(lows) - 0.1
-    hi = max(highs) + 0.1
-    left, right, top, row_h = 170, 620, 70, 44
-    width = 660
-    height = top + row_h * len(players) + 150
+    lo = min([r["kan_ci_low"] for r in rows] + [0.0]) - 0.1
+    hi = max([r["kan_ci_high"] for r in rows] + [0.0]) + 0.1
+    left, right, top, row_h = 170, 630, 70, 44
+    width = 680
+    plot_bottom = top + row_h * len(players)
+    table_top = plot_bottom + 70
+    height = table_top + 24 * (len(OPPONENTS) + 1) + 60
 
     def x(value):
         return left + (value - lo) / (hi - lo) * (right - left)
@@ -63,18 +82,20 @@ def draw(comments, rows):
         f'viewBox="0 0 {width} {height}" font-family="sans-serif" font-size="12">')
     add(f'<rect width="{width}" height="{height}" fill="#fffdf6"/>')
     add('<text x="20" y="24" font-size="15" font-weight="bold">'
-        '対戦者の強さ: 人間側の1か月あたりの貫 (95%信頼区間)</text>')
-    add('<text x="20" y="44" fill="#555">左ほど対戦者が強い。各行は人間側に座った打ち手。</text>')
-    # Grid lines at every half kan.
-    tick = int(lo * 2) / 2
+        '対戦者の強さ: 人間側が1か月に得た貫の平均と95%信頼区間</text>')
+    widest = max((r["kan_ci_high"] - r["kan_ci_low"]) / 2 for r in rows)
+    add('<text x="20" y="44" fill="#555">左ほど対戦者が強い。各行は人間側に座った打ち手、'
+        f'点の色は対戦者。区間は最も広いもので ±{widest:.3f} 貫。</text>')
+    tick = math.ceil(lo * 2) / 2
     while tick <= hi:
-        if tick >= lo:
-            colour = "#999" if tick == 0 else "#e3ddcc"
-            add(f'<line x1="{x(tick):.1f}" y1="{top - 8}" x2="{x(tick):.1f}" '
-                f'y2="{top + row_h * len(players)}" stroke="{colour}"/>')
-            add(f'<text x="{x(tick):.1f}" y="{top + row_h * len(players) + 16}" '
-                f'text-anchor="middle" fill="#555">{tick:+.1f}</text>')
+        colour = "#999" if tick == 0 else "#e3ddcc"
+        add(f'<line x1="{x(tick):.1f}" y1="{top - 8}" x2="{x(tick):.1f}" y2="{plot_bottom}" '
+            f'stroke="{colour}"/>')
+        add(f'<text x="{x(tick):.1f}" y="{plot_bottom + 16}" text-anchor="middle" fill="#555">'
+            f'{tick:+.1f}</text>')
         tick += 0.5
+    add(f'<text x="{(left + right) / 2:.0f}" y="{plot_bottom + 34}" text-anchor="middle" fill="#555">'
+        '人間側の貫/月 (マイナスは対戦者の勝ち越し)</text>')
     for i, player in enumerate(players):
         y0 = top + i * row_h
         add(f'<text x="{left - 10}" y="{y0 + row_h / 2 + 4:.1f}" text-anchor="end">'
@@ -85,20 +106,26 @@ def draw(comments, rows):
             o = row["opponent"]
             y = y0 + 8 + o * (row_h - 16) / 3
             colour = COLOURS[o]
-            add(f'<line x1="{x(row["kan_ci_low"]):.1f}" y1="{y:.1f}" x2="{x(row["kan_ci_high"]):.1f}" '
-                f'y2="{y:.1f}" stroke="{colour}" stroke-width="3"/>')
+            x_low, x_high = x(row["kan_ci_low"]), x(row["kan_ci_high"])
+            add(f'<path d="M{x_low:.1f} {y - 3:.1f}v6M{x_low:.1f} {y:.1f}H{x_high:.1f}'
+                f'M{x_high:.1f} {y - 3:.1f}v6" stroke="{colour}" stroke-width="1.5" fill="none"/>')
             add(f'<circle cx="{x(row["kan_per_month"]):.1f}" cy="{y:.1f}" r="3.5" fill="{colour}">'
                 f'<title>{OPPONENTS[o]} / {escape(PLAYERS[player])}: {row["kan_per_month"]:+.3f} '
                 f'[{row["kan_ci_low"]:+.3f}, {row["kan_ci_high"]:+.3f}]</title></circle>')
-    legend_y = top + row_h * len(players) + 40
-    for o, name in enumerate(OPPONENTS):
-        lx = left + o * 110
-        add(f'<rect x="{lx}" y="{legend_y - 10}" width="12" height="12" fill="{COLOURS[o]}"/>')
-        add(f'<text x="{lx + 18}" y="{legend_y}">{name}</text>')
-    add(f'<text x="{left + 4 * 110}" y="{legend_y}" fill="#555">人間側の貫/月</text>')
+    # The opponents' own numbers, summed over every player they met.
+    columns = [(40, "start", "対戦者"), (250, "end", "勝った月"), (420, "end", "来い来い / 100日"),
+               (610, "end", "来い来いが実った")]
+    for cx, anchor, title in columns:
+        add(f'<text x="{cx}" y="{table_top}" text-anchor="{anchor}" font-weight="bold">{title}</text>')
+    for o, (won, calls, paid) in enumerate(opponent_totals(rows)):
+        y = table_top + 24 * (o + 1)
+        add(f'<rect x="{columns[0][0] - 20}" y="{y - 10}" width="12" height="12" fill="{COLOURS[o]}"/>')
+        cells = [OPPONENTS[o], f"{won:.1f}%", f"{calls:.1f}", "掛けない" if paid is None else f"{paid:.0f}%"]
+        for (cx, anchor, _), cell in zip(columns, cells):
+            add(f'<text x="{cx}" y="{y}" text-anchor="{anchor}">{cell}</text>')
+    foot = table_top + 24 * (len(OPPONENTS) + 1) + 16
     for k, comment in enumerate(comments[:3]):
-        add(f'<text x="20" y="{legend_y + 30 + 16 * k}" font-size="10" fill="#555">'
-            f'{escape(comment)}</text>')
+        add(f'<text x="20" y="{foot + 15 * k}" font-size="10" fill="#555">{escape(comment)}</text>')
     add('</svg>')
     return "\n".join(out) + "\n"
 
