@@ -16,6 +16,7 @@
 #include "files/layout.h"
 #include "files/records.h"
 #include "tools/sim/league.h"
+#include "tools/sim/month_records.h"
 #include "tools/sim/runner.h"
 #include "tools/sim/simulator.h"
 
@@ -166,57 +167,6 @@ std::string MakeWorkdir(const std::string& dataDir) {
     return pattern;
 }
 
-// The record file of a throwaway folder is replaced in one step like the
-// game's, but neither it nor its folder is flushed to the disk first: the
-// folder is deleted at the end of the run.
-class QuickReplacer final : public koikoi::FileReplacer {
-  protected:
-    bool WriteDurably(const std::string& path, std::string_view bytes) override {
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        if (file == nullptr) return false;
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-        return std::fclose(file) == 0 && written;
-    }
-    bool MoveOver(const std::string& from, const std::string& to) override {
-        return std::rename(from.c_str(), to.c_str()) == 0;
-    }
-};
-
-// The record file, kept in memory for the whole run: read once at the
-// start, every settled month added in game order, written once at the end.
-class Records {
-  public:
-    explicit Records(std::string path) : path_(std::move(path)) {
-        loaded_ = koikoi::ReadRecordTable(path_.c_str(), table_);
-    }
-
-    void Add(int32_t opponent, const GameResult& result) {
-        for (const int8_t kan : result.months) {
-            if (loaded_ && koikoi::AddMonthResult(table_, opponent, kan)) {
-                ++added_;
-            } else {
-                ++failures_;
-            }
-        }
-    }
-
-    // The months that could not be recorded.
-    int64_t Save(koikoi::FileReplacer& replacer) {
-        if (added_ > 0 && !replacer.Replace(path_.c_str(), koikoi::FormatRecords(table_))) {
-            failures_ += added_;
-        }
-        added_ = 0;
-        return failures_;
-    }
-
-  private:
-    std::string path_;
-    koikoi::RecordTable table_{};
-    bool loaded_ = false;
-    int64_t added_ = 0;
-    int64_t failures_ = 0;
-};
-
 std::atomic<bool> stopRequested{false};
 
 extern "C" void RequestStop(int) {
@@ -316,7 +266,7 @@ int main(int argc, char** argv) {
     if (!koikoi::LoadLayout(layoutPath.c_str(), positions)) {
         std::fprintf(stderr, "koikoi-sim: Could not find file. (%s)\n", layoutPath.c_str());
     }
-    Records records((fs::path(workdir) / "result.dat").string());
+    koikoi::sim::MonthRecords records((fs::path(workdir) / "result.dat").string());
 
     std::FILE* trace = nullptr;
     if (!command.tracePath.empty()) {
@@ -360,7 +310,7 @@ int main(int argc, char** argv) {
     if (trace != nullptr && trace != stdout && std::fclose(trace) != 0) traceWritten = false;
     if (trace == stdout && std::fflush(stdout) != 0) traceWritten = false;
 
-    QuickReplacer quick;
+    koikoi::sim::QuickReplacer quick;
     koikoi::FileReplacer durable;
     const int64_t recordFailures =
         records.Save(temporary ? static_cast<koikoi::FileReplacer&>(quick) : durable);
