@@ -120,7 +120,8 @@ constexpr size_t kDraws = 800;
 
 // The 800 draws of a shuffle, each "r mod 48" of one Random::Next in turn.
 // With AVX-512 the draws are independent lanes of the same arithmetic, eight
-// at a time (the state only steps by a constant); elsewhere one at a time.
+// at a time (the state only steps by a constant), before the swaps;
+// elsewhere each swap makes its own two draws.
 #if defined(__GNUC__) && defined(__x86_64__)
 // GCC 12's own AVX-512 headers start results from deliberately undefined
 // vectors, which its uninitialised-value warning reports.
@@ -168,15 +169,15 @@ bool HasWideDraws() {
 }
 #endif
 
-void DrawStock(Random& random, uint8_t (&draws)[kDraws]) {
-    if (HasWideDraws()) {
-        DrawWide(random, draws);
-        return;
-    }
-    Random generator = random;  // a local copy keeps the state in a register
-    for (uint8_t& draw : draws) {
+// The swaps on one byte per card, each with its two draws made just before
+// it; the generator is a local copy, so its state stays in a register.
+void SwapAsDrawn(Random& random, std::array<uint8_t, kCards>& position) {
+    Random generator = random;
+    for (size_t swap = 0; swap < kDraws; swap += 2) {
         // Next() is never negative, so the unsigned remainder is "r mod 48".
-        draw = static_cast<uint8_t>(static_cast<uint32_t>(generator.Next()) % kCards);
+        const uint32_t a = static_cast<uint32_t>(generator.Next()) % kCards;
+        const uint32_t b = static_cast<uint32_t>(generator.Next()) % kCards;
+        std::swap(position[a], position[b]);
     }
     random = generator;
 }
@@ -186,13 +187,17 @@ void DrawStock(Random& random, uint8_t (&draws)[kDraws]) {
 // The swaps play on one byte per card: the same draws and the same swaps,
 // in the same order, as 400 swaps of CardSlots entries.
 void ShuffleStock(Table& table, Random& random) {
-    uint8_t draws[kDraws];
-    DrawStock(random, draws);
     std::array<uint8_t, kCards> position{};  // stock position of each card
     for (CardId card = 0; card < kCards; ++card)
         position[static_cast<size_t>(card)] = static_cast<uint8_t>(card);
-    for (size_t swap = 0; swap < kDraws; swap += 2)
-        std::swap(position[draws[swap]], position[draws[swap + 1]]);
+    if (HasWideDraws()) {
+        uint8_t draws[kDraws];
+        DrawWide(random, draws);
+        for (size_t swap = 0; swap < kDraws; swap += 2)
+            std::swap(position[draws[swap]], position[draws[swap + 1]]);
+    } else {
+        SwapAsDrawn(random, position);
+    }
     for (int32_t& card : table.SlotCards) card = kNoCard;
     for (CardId card = 0; card < kCards; ++card) {
         const SlotId slot = kStockFirst + position[static_cast<size_t>(card)];
