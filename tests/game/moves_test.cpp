@@ -88,6 +88,27 @@ TEST(ShuffleStock, MatchesTheRuleDrawForDraw) {
     }
 }
 
+// The top is the highest occupied stock slot, whatever lies below it: a
+// full stock drawn down to any height, a lone card anywhere, an empty stock.
+TEST(StockTop, IsTheHighestOccupiedStockSlot) {
+    const auto noStock = [] {
+        Table table = EmptyTable();
+        for (SlotId slot = kStockFirst; slot <= kStockLast; ++slot) table.SlotCards[slot] = kNoCard;
+        return table;
+    };
+    for (SlotId top = kStockFirst; top <= kStockLast; ++top) {
+        Table drawn = noStock();
+        for (SlotId slot = kStockFirst; slot <= top; ++slot)
+            drawn.SlotCards[slot] = slot - kStockFirst;
+        EXPECT_EQ(StockTop(drawn), top);
+        Table lone = noStock();
+        lone.SlotCards[top] = 0;
+        lone.SlotCards[kStockLast + 1] = 7;  // the slot above the stock does not count
+        EXPECT_EQ(StockTop(lone), top);
+    }
+    EXPECT_EQ(StockTop(noStock()), kNoSlot);
+}
+
 // The deal takes the stock from the top (slot 159 downwards) in six packets
 // of four: leader's hand, other hand, field, leader's hand, other hand, field.
 TEST(DealCards, PacketOrderFollowsTheLeader) {
