@@ -143,8 +143,9 @@ class Pool {
 
 bool BufferTrace::Flush() {
     if (file_ != nullptr && !bytes_.empty()) {
-        if (std::fwrite(bytes_.data(), 1, bytes_.size(), file_) != bytes_.size()) failed_ = true;
-        written_ += static_cast<int64_t>(bytes_.size());
+        const size_t written = std::fwrite(bytes_.data(), 1, bytes_.size(), file_);
+        if (written != bytes_.size()) failed_ = true;
+        written_ += static_cast<int64_t>(written);
         bytes_.clear();
     }
     return !failed_;
