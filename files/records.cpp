@@ -12,15 +12,6 @@ size_t BlockStart(int32_t opponent) {
     return static_cast<size_t>(opponent * kRecordBlockPositions);
 }
 
-// Reads the file with one column more than the codes: the parser drops a
-// trailing CR before it counts columns, and the collector keeps that much.
-bool ReadRecordTable(const char* path, RecordTable& table) {
-    std::string text;
-    if (!ReadLinePrefixes(path, kRecordLines, kRecordColumns + 1, text)) return false;
-    ParseRecords(text, table);
-    return true;
-}
-
 // A month is always won by one side with 1 to 3 kan; a result of 0 would
 // write the empty mark and a larger one a character outside '0'..'6'.
 bool IsMonthResult(int32_t opponent, int32_t result) {
@@ -29,6 +20,15 @@ bool IsMonthResult(int32_t opponent, int32_t result) {
 }
 
 }  // namespace
+
+// Reads the file with one column more than the codes: the parser drops a
+// trailing CR before it counts columns, and the collector keeps that much.
+bool ReadRecordTable(const char* path, RecordTable& table) {
+    std::string text;
+    if (!ReadLinePrefixes(path, kRecordLines, kRecordColumns + 1, text)) return false;
+    ParseRecords(text, table);
+    return true;
+}
 
 void ClearRecords(RecordTable& table) {
     table.codes.fill(kEmptyResult);

@@ -53,6 +53,9 @@ void ParseRecords(std::string_view fileBytes, RecordTable& out);
 // must pass this before it replaces the record; ParseRecords alone would
 // read anything.
 bool IsRecordFile(std::string_view fileBytes);
+
+// Reads and parses the file at `path`; false when it cannot be opened or read.
+bool ReadRecordTable(const char* path, RecordTable& table);
 // The 4960 bytes of the whole file for `table`.
 std::string FormatRecords(const RecordTable& table);
 void ClearRecords(RecordTable& table);

@@ -1,12 +1,24 @@
 // The reset points of the calendar and the small table helpers.
 #include "game/table.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace koikoi {
 
 SlotId StockTop(const Table& table) {
-    for (SlotId slot = kStockLast; slot >= kStockFirst; --slot) {
+    // After the deal the top half of the stock is empty and grows as the day
+    // draws, so the scan first skips empty slots four at a time: four -1
+    // ANDed together are all ones only if every one of them is -1.
+    SlotId slot = kStockLast;
+    for (; slot - 3 >= kStockFirst; slot -= 4) {
+        uint64_t upper = 0;
+        uint64_t lower = 0;
+        std::memcpy(&upper, &table.SlotCards[slot - 1], sizeof upper);
+        std::memcpy(&lower, &table.SlotCards[slot - 3], sizeof lower);
+        if ((upper & lower) != ~uint64_t{0}) break;
+    }
+    for (; slot >= kStockFirst; --slot) {
         if (table.SlotCards[slot] != kNoCard) return slot;
     }
     return kNoSlot;

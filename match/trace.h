@@ -3,6 +3,7 @@
 // it in the page; both format it here, so the same game gives the same bytes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,10 @@ namespace koikoi {
 // ending in LF, to Write. Nothing is formatted while tracing is off.
 class TraceWriter {
   public:
+    // Room for the longest line: a "scored" line with every table value at
+    // its widest is under 4 KB.
+    static constexpr size_t kLineCapacity = 8192;
+
     virtual ~TraceWriter() = default;
 
     void Start(int32_t opponent, uint64_t seed);
@@ -33,9 +38,9 @@ class TraceWriter {
 
   private:
     void Card(const char* event, CardId card);
-    void Emit();
+    void Emit(char* end);
 
-    std::string line_;
+    char line_[kLineCapacity];
 };
 
 // Writes the table as the "state" object of a trace line.

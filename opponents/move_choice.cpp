@@ -12,14 +12,19 @@ inline constexpr int32_t kNone = -1;
 inline constexpr int32_t kPairBonus = 100;
 inline constexpr int32_t kCheapStart = 500;  // above any discard total
 
-constexpr bool IsCard(int32_t value) { return value >= 0 && value < kCards; }
+constexpr bool IsCard(int32_t value) {
+    return value >= 0 && value < kCards;
+}
 
 // The working data of one hand-card choice: the HandOptions list and, for
 // each element, its worth to the computer and half its worth to the human.
+// The worths are set for every element of a group that holds a card and
+// never read for an empty group, so they start unset: clearing all 64 on
+// every choice cost more than weighing.
 struct Weighed {
     int32_t options[kOptions];
-    int32_t computer[kOptions] = {};
-    int32_t halfHuman[kOptions] = {};
+    int32_t computer[kOptions];
+    int32_t halfHuman[kOptions];
 
     int32_t Total(int32_t element) const { return computer[element] + halfHuman[element]; }
 };
@@ -48,8 +53,10 @@ void WeighGroups(const Table& table, int32_t opponent, Weighed& w) {
     for (int32_t first = 0; first < kOptions; first += kGroup) {
         if (w.options[first] == kNoCard) continue;
         for (int32_t e = first; e < first + kGroup; ++e) {
-            w.computer[e] = CardWorth(table, opponent, 1, w.options[e]);
-            w.halfHuman[e] = CardWorth(table, opponent, 0, w.options[e]) / 2;
+            // An empty element is worth nothing to either side.
+            const bool empty = w.options[e] == kNoCard;
+            w.computer[e] = empty ? 0 : CardWorth(table, opponent, 1, w.options[e]);
+            w.halfHuman[e] = empty ? 0 : CardWorth(table, opponent, 0, w.options[e]) / 2;
         }
         ReduceTwoMatches(w, first);
     }
@@ -98,8 +105,8 @@ Candidates Classify(const Table& table, const Weighed& w) {
         if (MonthClosed(table, MonthOf(card))) {
             (captures ? c.safeCapture : c.safeDiscard) = g;
         } else if (captures) {
-            const int32_t total = w.Total(first) + w.Total(first + 1) + w.Total(first + 2) +
-                                  w.Total(first + 3);
+            const int32_t total =
+                w.Total(first) + w.Total(first + 1) + w.Total(first + 2) + w.Total(first + 3);
             if (total >= bestTotal) {
                 bestTotal = total;
                 c.bestCapture = g;
@@ -119,27 +126,33 @@ Candidates Classify(const Table& table, const Weighed& w) {
 
 bool MonthClosed(const Table& table, int32_t month) {
     return table.TakenByMonth[month] + table.FieldByMonth[month] +
-               table.ComputerHandByMonth[month] == 4;
+               table.ComputerHandByMonth[month] ==
+           4;
 }
 
 void ListHandOptions(const Table& table, int32_t side, int32_t (&options)[32]) {
     for (int32_t& element : options) element = kNoCard;
     if (side != 0 && side != 1) return;
+    // One sweep of the field sorts its cards by month, in ascending slot
+    // order; each hand card then copies its month's list. A month has four
+    // cards, so at most three can lie on the field; the bound, like the card
+    // checks, only guards against a corrupt table, whose values would
+    // otherwise index the per-month counters.
+    int32_t byMonth[kMonths][kGroup - 1];
+    int32_t count[kMonths] = {};
+    for (SlotId slot = kFieldFirst; slot <= kFieldLast; ++slot) {
+        const CardId fieldCard = table.SlotCards[slot];
+        if (!IsCard(fieldCard)) continue;
+        const int32_t month = MonthOf(fieldCard);
+        if (count[month] < kGroup - 1) byMonth[month][count[month]++] = fieldCard;
+    }
     for (int32_t g = 0; g < kHandSize; ++g) {
         const CardId card = table.SlotCards[kSideBlock * side + g];
         if (!IsCard(card)) continue;
         const int32_t first = g * kGroup;
+        const int32_t month = MonthOf(card);
         options[first] = card;
-        int32_t next = first + 1;
-        // A month has four cards, so at most three can lie on the field; the
-        // bound, like the card checks, only guards against a corrupt table,
-        // whose values would otherwise index the per-month counters.
-        for (SlotId slot = kFieldFirst; slot <= kFieldLast && next < first + kGroup; ++slot) {
-            const CardId fieldCard = table.SlotCards[slot];
-            if (IsCard(fieldCard) && MonthOf(fieldCard) == MonthOf(card)) {
-                options[next++] = fieldCard;
-            }
-        }
+        for (int32_t k = 0; k < count[month]; ++k) options[first + 1 + k] = byMonth[month][k];
     }
 }
 
@@ -182,7 +195,8 @@ void ChooseFieldCard(const Table& table, int32_t opponent, int32_t /*side*/,
     const CardId first = matchList[1];
     const CardId second = matchList[2];
     if (first == kNoCard || second == kNoCard || matchList[3] != kNoCard) return;
-    const int32_t firstScore = CardWorth(table, opponent, 1, first) + CardWorth(table, opponent, 0, first);
+    const int32_t firstScore =
+        CardWorth(table, opponent, 1, first) + CardWorth(table, opponent, 0, first);
     const int32_t secondScore =
         CardWorth(table, opponent, 1, second) + CardWorth(table, opponent, 0, second);
     if (secondScore > firstScore) matchList[1] = second;

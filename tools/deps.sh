@@ -5,7 +5,7 @@
 
 koikoi_packages_build="cmake make g++ clang libgtest-dev libbenchmark-dev python3"
 koikoi_packages_windows="g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick \
-fonts-ipafont-mincho fonts-ipafont-gothic locales"
+fonts-ipafont-mincho fonts-ipafont-gothic locales librsvg2-bin"
 koikoi_packages_pages="chromium"
 # The browser edition: Emscripten (it brings Node.js for its optimizer when no node exists).
 koikoi_packages_web="emscripten"

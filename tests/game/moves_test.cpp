@@ -1,10 +1,13 @@
 // Shuffle, deal, draw, discard, matching and capture.
+#include "game/moves.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <utility>
 
-#include "game/moves.h"
 #include "tests/game/recording_host.h"
 #include "tests/game/table_builder.h"
 
@@ -42,8 +45,68 @@ TEST(ShuffleStock, SameSeedSameOrderOtherSeedOtherOrder) {
     ShuffleStock(a, ra);
     ShuffleStock(b, rb);
     ShuffleStock(c, rc);
-    EXPECT_TRUE(std::equal(std::begin(a.SlotCards), std::end(a.SlotCards), std::begin(b.SlotCards)));
-    EXPECT_FALSE(std::equal(std::begin(a.SlotCards), std::end(a.SlotCards), std::begin(c.SlotCards)));
+    EXPECT_TRUE(
+        std::equal(std::begin(a.SlotCards), std::end(a.SlotCards), std::begin(b.SlotCards)));
+    EXPECT_FALSE(
+        std::equal(std::begin(a.SlotCards), std::end(a.SlotCards), std::begin(c.SlotCards)));
+}
+
+// The shuffle as the rule states it: 400 swaps of slot assignments, each
+// index one full SplitMix64 draw (top 31 bits) modulo 48. The game's faster
+// shuffle must give the same stock and leave the generator where this does,
+// for generators at any state (so a wide and a narrow path agree).
+TEST(ShuffleStock, MatchesTheRuleDrawForDraw) {
+    const auto splitMix = [](uint64_t& state) {
+        state += 0x9E3779B97F4A7C15ull;
+        uint64_t z = state;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        z ^= z >> 31;
+        return static_cast<int32_t>(z >> 33);
+    };
+    const uint64_t seeds[] = {0, 1, 42, UINT64_MAX, uint64_t{1} << 63, 123456789};
+    for (const uint64_t seed : seeds) {
+        for (uint64_t round = 0; round < 5; ++round) {
+            uint64_t state = seed + round * uint64_t{0x1234567};
+            Random random(state);
+            int32_t cardSlots[kCards];
+            for (CardId card = 0; card < kCards; ++card) cardSlots[card] = kStockFirst + card;
+            for (int32_t swap = 0; swap < 400; ++swap) {
+                const int32_t a = splitMix(state) % kCards;
+                const int32_t b = splitMix(state) % kCards;
+                std::swap(cardSlots[a], cardSlots[b]);
+            }
+            Table table = EmptyTable();
+            ShuffleStock(table, random);
+            for (CardId card = 0; card < kCards; ++card) {
+                ASSERT_EQ(table.CardSlots[card], cardSlots[card])
+                    << "seed " << seed << " card " << card;
+                ASSERT_EQ(table.SlotCards[cardSlots[card]], card);
+            }
+            EXPECT_EQ(random.state, state) << "seed " << seed;
+        }
+    }
+}
+
+// The top is the highest occupied stock slot, whatever lies below it: a
+// full stock drawn down to any height, a lone card anywhere, an empty stock.
+TEST(StockTop, IsTheHighestOccupiedStockSlot) {
+    const auto noStock = [] {
+        Table table = EmptyTable();
+        for (SlotId slot = kStockFirst; slot <= kStockLast; ++slot) table.SlotCards[slot] = kNoCard;
+        return table;
+    };
+    for (SlotId top = kStockFirst; top <= kStockLast; ++top) {
+        Table drawn = noStock();
+        for (SlotId slot = kStockFirst; slot <= top; ++slot)
+            drawn.SlotCards[slot] = slot - kStockFirst;
+        EXPECT_EQ(StockTop(drawn), top);
+        Table lone = noStock();
+        lone.SlotCards[top] = 0;
+        lone.SlotCards[kStockLast + 1] = 7;  // the slot above the stock does not count
+        EXPECT_EQ(StockTop(lone), top);
+    }
+    EXPECT_EQ(StockTop(noStock()), kNoSlot);
 }
 
 // The deal takes the stock from the top (slot 159 downwards) in six packets
@@ -60,7 +123,8 @@ TEST(DealCards, PacketOrderFollowsTheLeader) {
         RecordingHost host;
         DealCards(table, host, leader);
         const SlotId lead = kSideBlock * leader, other = kSideBlock * (1 - leader);
-        const std::array<SlotId, 6> packets = {lead, other, kFieldFirst, lead + 4, other + 4, kFieldFirst + 4};
+        const std::array<SlotId, 6> packets = {lead,     other,     kFieldFirst,
+                                               lead + 4, other + 4, kFieldFirst + 4};
         for (size_t i = 0; i < topDown.size(); ++i) {
             EXPECT_EQ(table.SlotCards[packets[i / 4] + static_cast<SlotId>(i % 4)], topDown[i])
                 << "leader " << int{leader} << " card " << i;
@@ -79,7 +143,9 @@ TEST(DealCards, SetsOwnerAndMonthCountersFromTheSlots) {
     DealCards(table, host, 1);
     for (CardId card = 0; card < kCards; ++card) {
         const SlotId slot = table.CardSlots[card];
-        const int8_t expected = (slot >= 56 && slot <= 63) ? 2 : (slot >= 160 && slot <= 167) ? 3 : -1;
+        const int8_t expected = (slot >= 56 && slot <= 63)     ? 2
+                                : (slot >= 160 && slot <= 167) ? 3
+                                                               : -1;
         EXPECT_EQ(table.Owner[card], expected) << "card " << card;
     }
     int32_t field = 0, hand = 0, taken = 0;
@@ -174,9 +240,9 @@ TEST(CaptureCards, PlayedCardGoesByTheOverlayThenEverythingToThePiles) {
     EXPECT_TRUE(host.faults.empty()) << host.faults.front();
     // Frame on the first field card taken, then the played card on its overlay.
     EXPECT_EQ(host.paints[0], (testing::PaintCall{-1, 0, -1, 0, 163, 500}));
-    EXPECT_EQ(table.SlotCards[8], 0);    // bright pile
-    EXPECT_EQ(table.SlotCards[22], 1);   // ribbon pile
-    EXPECT_EQ(table.SlotCards[32], 2);   // chaff pile, in list order
+    EXPECT_EQ(table.SlotCards[8], 0);   // bright pile
+    EXPECT_EQ(table.SlotCards[22], 1);  // ribbon pile
+    EXPECT_EQ(table.SlotCards[32], 2);  // chaff pile, in list order
     EXPECT_EQ(table.SlotCards[33], 3);
     EXPECT_EQ(table.SlotCards[OverlaySlot(163)], kNoCard);
     EXPECT_EQ(table.FieldByMonth[0], 0);

@@ -12,6 +12,8 @@ self-contained file. Placeholders in the template:
     {{month M}}      the marker of month M (1..12)
     {{piece NAME}}   back, badge0, badge1, ten, five, one, pip0, pip1
     {{month_table}}  the table of the twelve months and their four cards
+    {{league_chart}} the league chart docs/league.svg, drawn by
+                     tools/sim/league_chart.py from a recorded league run
 """
 
 import base64
@@ -108,6 +110,17 @@ def month_table(sheet):
     return '<div class="months">%s</div>' % "".join(rows)
 
 
+LEAGUE_CHART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs", "league.svg")
+
+
+def league_chart():
+    """The league chart as an image whose data URI carries the whole SVG."""
+    with open(LEAGUE_CHART, "rb") as f:
+        uri = "data:image/svg+xml;base64," + base64.b64encode(f.read()).decode("ascii")
+    return ('<figure class="chart"><img src="%s" alt="対戦者の強さ：人間側が1か月に得た貫の平均と'
+            '95%%信頼区間"></figure>' % uri)
+
+
 def expand(sheet, match):
     what, args = match.group(1), match.group(2).split()
     if what in ("card", "second"):
@@ -123,6 +136,8 @@ def expand(sheet, match):
         return sheet.img(PIECES[args[0]], "", "piece")
     if what == "month_table":
         return month_table(sheet)
+    if what == "league_chart":
+        return league_chart()
     raise SystemExit("unknown placeholder {{%s}}" % match.group(0))
 
 

@@ -3,47 +3,26 @@
 
 #include <cstring>
 
-#include "match/flow.h"
 #include "game/invariants.h"
 #include "game/texts.h"
-#include "files/records.h"
-#include "match/trace.h"
+#include "match/flow.h"
+#include "tools/sim/players.h"
 
 namespace koikoi::sim {
 
 namespace {
 
-// The simulator's record file lives in a throwaway folder: it is replaced in
-// one step like the game's, but not flushed to the disk first, which would
-// cost more than the rest of a simulated month.
-class QuickReplacer final : public FileReplacer {
-protected:
-    bool WriteDurably(const std::string& path, std::string_view bytes) override {
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        if (file == nullptr) return false;
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-        return std::fclose(file) == 0 && written;
-    }
-};
-
-// Trace lines go straight to the trace file.
-class FileTrace final : public TraceWriter {
-  public:
-    explicit FileTrace(std::FILE* file) : file_(file) {}
-
-  protected:
-    void Write(std::string_view line) override { std::fwrite(line.data(), 1, line.size(), file_); }
-
-  private:
-    std::FILE* file_;
-};
-
-// A Host that paints nothing, counts every pause, answers for the scripted
-// human and writes the trace.
+// A Host that paints nothing, counts every pause, answers for the player on
+// the human's side, keeps the settled months and the koi-koi calls, and
+// writes the trace.
 class SimHost final : public Host {
-public:
-    SimHost(const Options& options, GameResult& result, const Table& table)
-        : options_(options), result_(result), table_(table), human_(options.seed ^ 0x5DEECE66Dull) {}
+  public:
+    SimHost(const Options& options, GameResult& result, const Table& table, TraceWriter* trace)
+        : options_(options),
+          result_(result),
+          table_(table),
+          trace_(trace),
+          human_(options.seed ^ 0x5DEECE66Dull) {}
 
     Random& human() { return human_; }
 
@@ -64,9 +43,7 @@ public:
             ++yearsPlayed_;
             return yearsPlayed_ < options_.years ? kYes : kNo;
         }
-        // The human's koi-koi question.
-        const double draw = static_cast<double>(human_.Next()) / 2147483648.0;
-        return draw < options_.koikoiChance ? kYes : kNo;
+        return AnswerHumanKoiKoi(table_, options_.player, human_, options_.koikoiChance);
     }
     void Tell(const char*, const char*) override {}
     void EnterGameMode() override {}
@@ -81,51 +58,63 @@ public:
             ++result_.monthsWonByComputer;
         }
         result_.humanKan += kan;
-        if (!options_.recordFile.empty() &&
-            koikoi::RecordMonthResult(options_.recordFile.c_str(), opponent, kan, replacer_) !=
-                RecordStatus::Ok) {
-            ++result_.recordFailures;
-        }
-        if (Tracing()) trace_.Record(opponent, kan);
+        result_.humanKanSquares += kan * kan;
+        result_.months.push_back(static_cast<int8_t>(kan));
+        if (trace_ != nullptr) trace_->Record(opponent, kan);
     }
 
     void NoteShuffle(const Table& table) override {
-        if (Tracing()) trace_.Shuffle(table);
+        if (trace_ != nullptr) trace_->Shuffle(table);
     }
     void NoteHumanCard(CardId card) override {
-        if (Tracing()) trace_.HumanCard(card);
+        if (trace_ != nullptr) trace_->HumanCard(card);
     }
     void NoteHumanField(CardId card) override {
-        if (Tracing()) trace_.HumanField(card);
+        if (trace_ != nullptr) trace_->HumanField(card);
     }
     void NoteAsk(int32_t side, Question question, int32_t answer) override {
-        if (Tracing()) trace_.Ask(side, question, answer);
+        if (question == Question::KoiKoi && answer == kYes) {
+            ++result_.koikoi[side].calls;
+            calledToday_[side] = true;
+        }
+        if (trace_ != nullptr) trace_->Ask(side, question, answer);
     }
     void NoteComputerPlay(bool capture, const int32_t (&matchList)[4]) override {
-        if (Tracing()) trace_.ComputerPlay(capture, matchList);
+        if (trace_ != nullptr) trace_->ComputerPlay(capture, matchList);
     }
     void NoteScored(int32_t side, int32_t code, const Table& table) override {
         ++result_.plays;
-        if (Tracing()) trace_.Scored(side, code, result_.clockMs, table);
+        if (code != NextTurn) EndDay(side, table);
+        if (trace_ != nullptr) trace_->Scored(side, code, result_.clockMs, table);
     }
 
     void NoteStart() {
-        if (Tracing()) trace_.Start(options_.opponent, options_.seed);
+        if (trace_ != nullptr) trace_->Start(options_.opponent, options_.seed);
     }
     void NoteEnd(bool declined) {
-        if (Tracing()) trace_.End(declined, result_.clockMs);
+        if (trace_ != nullptr) trace_->End(declined, result_.clockMs);
     }
 
-private:
-    bool Tracing() const { return options_.trace != nullptr; }
+  private:
+    // The day is over. The side that has just played banked its day's mon
+    // when both day tallies are cleared; a drawn day leaves the caller's
+    // mon standing.
+    void EndDay(int32_t side, const Table& table) {
+        ++result_.deals;
+        const bool banked = table.TodayMon[0] == 0 && table.TodayMon[1] == 0;
+        for (int32_t caller = 0; caller < 2; ++caller) {
+            if (calledToday_[caller] && banked && caller == side) ++result_.koikoi[caller].paid;
+            calledToday_[caller] = false;
+        }
+    }
 
     const Options& options_;
     GameResult& result_;
     const Table& table_;
+    TraceWriter* trace_;
     Random human_;
     int32_t yearsPlayed_ = 0;
-    FileTrace trace_{options_.trace};
-    QuickReplacer replacer_;
+    bool calledToday_[2] = {false, false};
 };
 
 // Clicks the centre of a slot's card cell, as a player would. False when
@@ -138,8 +127,10 @@ bool ClickPlayed(Match& match, SlotId slot, GameResult& result) {
     const int64_t plays = result.plays;
     const CardId card = match.table.SlotCards[slot];
     HandleBoardClick(match, x, y);
-    if (match.table.GameState == state && result.plays == plays && match.table.SlotCards[slot] == card) {
-        if (result.fault.empty()) result.fault = "a click on a card was ignored: the layout hides its cell";
+    if (match.table.GameState == state && result.plays == plays &&
+        match.table.SlotCards[slot] == card) {
+        if (result.fault.empty())
+            result.fault = "a click on a card was ignored: the layout hides its cell";
         return false;
     }
     return true;
@@ -147,12 +138,12 @@ bool ClickPlayed(Match& match, SlotId slot, GameResult& result) {
 
 }  // namespace
 
-GameResult PlayGame(const Options& options, const SlotPositions& positions) {
+GameResult PlayGame(const Options& options, const SlotPositions& positions, TraceWriter* trace) {
     GameResult result;
     Table table{};
     for (int32_t& element : table.MatchList) element = kNoCard;
     table.OpponentId = static_cast<uint8_t>(options.opponent);
-    SimHost host(options, result, table);
+    SimHost host(options, result, table, trace);
     Random random(options.seed);
     Match match{table, host, random, positions, 1.0f};
 
@@ -162,16 +153,16 @@ GameResult PlayGame(const Options& options, const SlotPositions& positions) {
         const uint8_t state = table.GameState;
         if (state == StateChooseHand) {
             if (options.maxPlays >= 0 && result.plays >= options.maxPlays) break;
-            SlotId held[kHandSize];
-            uint32_t count = 0;
-            for (SlotId slot = kHumanHand; slot < kHumanHand + kHandSize; ++slot) {
-                if (table.SlotCards[slot] != kNoCard) held[count++] = slot;
+            const SlotId slot = ChooseHumanHandSlot(table, options.player, host.human());
+            if (slot == kNoSlot) {
+                result.fault = "the human's turn came with an empty hand";
+                break;
             }
-            const SlotId slot = held[static_cast<uint32_t>(host.human().Next()) % count];
             if (!ClickPlayed(match, slot, result)) break;
         } else if (state == StateChooseFieldForHand || state == StateChooseFieldForDrawn) {
             // The two field cards the played or drawn card may take.
-            const CardId card = table.MatchList[1 + host.human().Next() % 2];
+            const CardId card = ChooseHumanFieldCard(table, options.player, host.human(),
+                                                     state == StateChooseFieldForDrawn);
             if (!ClickPlayed(match, table.CardSlots[card], result)) break;
         } else {
             result.declined = state == StateGameOver;
@@ -179,7 +170,6 @@ GameResult PlayGame(const Options& options, const SlotPositions& positions) {
         }
     }
     host.NoteEnd(result.declined);
-    if (options.trace != nullptr) std::fflush(options.trace);
     return result;
 }
 

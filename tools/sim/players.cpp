@@ -1,0 +1,157 @@
+// The reference players of the human's side.
+#include "tools/sim/players.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "game/moves.h"
+#include "opponents/koikoi_decision.h"
+#include "opponents/move_choice.h"
+#include "tools/sim/simulator.h"
+
+namespace koikoi::sim {
+
+namespace {
+
+int32_t SeatedOpponent(Player player) {
+    return static_cast<int32_t>(player) - static_cast<int32_t>(Player::Opponent0);
+}
+
+template <typename T>
+void SwapSides(T (&values)[2]) {
+    std::swap(values[0], values[1]);
+}
+
+int8_t MirrorOwner(const Table& table, CardId card) {
+    switch (table.Owner[card]) {
+        case OwnerHuman:
+            return OwnerComputer;
+        case OwnerComputer:
+            return OwnerHuman;
+        case OwnerComputerHand:
+            return OwnerUnseen;  // the human cannot see the computer's hand
+        case OwnerField:
+            return OwnerField;
+        default: {
+            const SlotId slot = table.CardSlots[card];
+            return slot >= kHumanHand && slot < kHumanHand + kHandSize ? OwnerComputerHand
+                                                                       : OwnerUnseen;
+        }
+    }
+}
+
+}  // namespace
+
+Table MirrorSides(const Table& table) {
+    Table mirror = table;
+    for (SlotId slot = 0; slot < kSideBlock; ++slot) {
+        mirror.SlotCards[slot] = table.SlotCards[slot + kSideBlock];
+        mirror.SlotCards[slot + kSideBlock] = table.SlotCards[slot];
+    }
+    for (CardId card = 0; card < kCards; ++card) {
+        const SlotId slot = table.CardSlots[card];
+        if (slot >= 0 && slot < 2 * kSideBlock) {
+            mirror.CardSlots[card] = slot < kSideBlock ? slot + kSideBlock : slot - kSideBlock;
+        }
+        mirror.Owner[card] = MirrorOwner(table, card);
+    }
+    for (int8_t& count : mirror.ComputerHandByMonth) count = 0;
+    for (SlotId slot = kHumanHand; slot < kHumanHand + kHandSize; ++slot) {
+        const CardId card = table.SlotCards[slot];
+        if (card >= 0 && card < kCards) ++mirror.ComputerHandByMonth[MonthOf(card)];
+    }
+    std::swap(mirror.YakuProgress[0], mirror.YakuProgress[1]);
+    std::swap(mirror.YakuScore[0], mirror.YakuScore[1]);
+    std::swap(mirror.PileCount[0], mirror.PileCount[1]);
+    SwapSides(mirror.TurnGain);
+    SwapSides(mirror.TodayMon);
+    SwapSides(mirror.MonthMon);
+    SwapSides(mirror.KanBalance);
+    SwapSides(mirror.KoiCalled);
+    SetCurrentSide(mirror, Other(table.CurrentSide));
+    // The computer leads odd months; the human leads the even ones.
+    mirror.MonthNumber = static_cast<int8_t>(table.MonthNumber ^ 1);
+    return mirror;
+}
+
+int32_t CardValue(CardId card) {
+    static constexpr int32_t kClassPoints[4] = {20, 10, 5, 1};  // bright, animal, ribbon, chaff
+    return kClassPoints[static_cast<size_t>(ClassOf(card))];
+}
+
+SlotId ChooseHumanHandSlot(const Table& table, Player player, Random& random) {
+    SlotId held[kHandSize];
+    uint32_t count = 0;
+    for (SlotId slot = kHumanHand; slot < kHumanHand + kHandSize; ++slot) {
+        if (table.SlotCards[slot] != kNoCard) held[count++] = slot;
+    }
+    if (count == 0) return kNoSlot;
+    if (player == Player::Random) return held[static_cast<uint32_t>(random.Next()) % count];
+    if (player == Player::Greedy) {
+        // The capture of most value (the played card, the better of two
+        // field cards, or all three); without one, the cheapest card.
+        SlotId best = kNoSlot, cheapest = kNoSlot;
+        int32_t bestValue = -1, cheapestValue = 1000;
+        for (uint32_t i = 0; i < count; ++i) {
+            const CardId card = table.SlotCards[held[i]];
+            int32_t list[4];
+            const int32_t found = FindMatches(table, card, list);
+            const int32_t own = CardValue(card);
+            if (found == 0) {
+                if (own < cheapestValue) {
+                    cheapestValue = own;
+                    cheapest = held[i];
+                }
+                continue;
+            }
+            int32_t value = own;
+            if (found == 2) {
+                value += std::max(CardValue(list[1]), CardValue(list[2]));
+            } else {
+                for (int32_t k = 1; k <= found; ++k) value += CardValue(list[k]);
+            }
+            if (value > bestValue) {
+                bestValue = value;
+                best = held[i];
+            }
+        }
+        return best != kNoSlot ? best : cheapest;
+    }
+    const Table mirror = MirrorSides(table);
+    int32_t list[4];
+    ChooseHandCard(mirror, SeatedOpponent(player), list);
+    return list[0] == kNoCard ? held[0] : table.CardSlots[list[0]];
+}
+
+CardId ChooseHumanFieldCard(const Table& table, Player player, Random& random, bool forDrawnCard) {
+    const CardId first = table.MatchList[1];
+    const CardId second = table.MatchList[2];
+    if (player == Player::Random) return table.MatchList[1 + random.Next() % 2];
+    if (player == Player::Greedy) return CardValue(second) > CardValue(first) ? second : first;
+    const Table mirror = MirrorSides(table);
+    const int32_t opponent = SeatedOpponent(player);
+    if (forDrawnCard) {
+        int32_t list[4] = {table.MatchList[0], first, second, kNoCard};
+        ChooseFieldCard(mirror, opponent, 1, list);
+        return list[1];
+    }
+    // The hand card was chosen together with the field card it takes: the
+    // same choice, made again on the unchanged table, names it.
+    int32_t list[4];
+    ChooseHandCard(mirror, opponent, list);
+    return list[0] == table.MatchList[0] && (list[1] == first || list[1] == second) ? list[1]
+                                                                                    : first;
+}
+
+int32_t AnswerHumanKoiKoi(const Table& table, Player player, Random& random, double chance) {
+    if (player == Player::Random) {
+        const double draw = static_cast<double>(random.Next()) / 2147483648.0;
+        return draw < chance ? kYes : kNo;
+    }
+    if (player == Player::Greedy) return kNo;
+    const int32_t opponent = SeatedOpponent(player);
+    // As in the flow: the first opponent never plays on.
+    return opponent == 0 ? kNo : DecideKoiKoi(MirrorSides(table), opponent);
+}
+
+}  // namespace koikoi::sim
