@@ -43,7 +43,7 @@ char* Put(char* out, std::string_view text) {
 char* PutInt(char* out, int64_t value) {
     const auto index = static_cast<uint64_t>(value - SmallNumbers::kLowest);
     if (index < static_cast<uint64_t>(SmallNumbers::kCount)) {
-        const SmallNumbers::Text& text = kSmall.texts[index];
+        const SmallNumbers::Text& text = kSmall.texts[static_cast<size_t>(index)];
         std::memcpy(out, text.bytes, sizeof text.bytes);  // the buffer has room for the whole cell
         return out + text.length;
     }

@@ -24,11 +24,18 @@ extern "C" EMSCRIPTEN_KEEPALIVE const void* koikoi_records_summary() {
 int main() {
     using namespace koikoi;
 
-    // The page fetched allocation.dat beside itself before starting; without
-    // it the game still runs with every slot at the board's top-left corner.
+    // The page fetched allocation.dat beside itself before starting; a
+    // missing or damaged file is replaced by the shipped layout.
     static SlotPositions positions{};
-    if (!LoadLayout("/site/allocation.dat", positions)) {
-        koikoi_js_ask(texts::kFileNotFound, texts::kFileCaption, 0);
+    switch (LoadLayout("/site/allocation.dat", positions)) {
+        case LayoutStatus::Ok:
+            break;
+        case LayoutStatus::NotFound:
+            koikoi_js_ask(texts::kFileNotFound, texts::kFileCaption, 0);
+            break;
+        case LayoutStatus::Damaged:
+            koikoi_js_ask(texts::kLayoutNotRead, texts::kFileCaption, 0);
+            break;
     }
     // The shuffles draw from a generator seeded with the time in seconds.
     static web::WebWindow window(positions, static_cast<uint64_t>(std::time(nullptr)));
