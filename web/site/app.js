@@ -449,9 +449,16 @@
     },
     postEvent: post,
     // Every pause yields to the browser, also at pace 0, so the page stays
-    // alive and queued input is dispatched as on Windows.
+    // alive and queued input is dispatched as on Windows. A zero wait goes
+    // through a message port: nested zero timeouts are clamped to 4 ms.
     sleep(ms) {
-      return new Promise((resolve) => setTimeout(resolve, Math.max(0, ms * pace)));
+      const wait = ms * pace;
+      if (wait > 0) return new Promise((resolve) => setTimeout(resolve, wait));
+      return new Promise((resolve) => {
+        const channel = new MessageChannel();
+        channel.port1.onmessage = () => resolve();
+        channel.port2.postMessage(0);
+      });
     },
 
     copyCell(sx, sy, w, h, x, y) {
