@@ -7,6 +7,15 @@ koikoi_packages_build="cmake make g++ clang libgtest-dev libbenchmark-dev python
 koikoi_packages_windows="g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick \
 fonts-ipafont-mincho fonts-ipafont-gothic locales"
 koikoi_packages_pages="chromium"
+koikoi_packages_web="emscripten chromium"
+
+# The browser tests run on the machine's Node.js with its own npm; Debian's
+# nodejs and npm are installed only where there is no node at all (Debian's
+# npm conflicts with a Node.js that brings its own).
+koikoi_install_node() {
+    command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 && return 0
+    koikoi_install nodejs npm
+}
 
 koikoi_install() {
     missing=""
