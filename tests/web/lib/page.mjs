@@ -21,7 +21,7 @@ export async function open(browser, base, query = '') {
 }
 
 export async function ready(page) {
-  await page.waitForFunction(() => window.koikoi && window.koikoi.ready, kWait);
+  await page.waitForFunction(() => !!(window.koikoi && window.koikoi.ready), kWait);
   await page.evaluate(() => window.koikoi.ready);
 }
 
