@@ -187,3 +187,33 @@ async function importFile(page, file, answer) {
   }
   return notices;
 }
+
+describe('two tabs', () => {
+  const site = useSite({ width: 1016, height: 698 });
+
+  test('two tabs playing at once lose no month', async () => {
+    const opponent = 3;
+    const tabs = [];
+    for (const seed of [31, 32]) {
+      const tab = await kk.open(site.browser, site.url, `?seed=${seed}&pace=0&trace=1`);
+      tab.page.on('dialog', (dialog) => dialog.accept());
+      await kk.chooseOpponent(tab.page, opponent);
+      await kk.startGame(tab.page);
+      tabs.push(tab);
+    }
+    // Both games run; each tab in turn plays until its month is settled.
+    const results = [];
+    for (const { page } of tabs) {
+      await page.bringToFront();
+      await playUntil(page, (lines) => lines.some((line) => line.includes('"ev":"record"')), { touchEvery: 0 });
+      const record = (await kk.traceFrom(page, 0)).find((line) => line.includes('"ev":"record"'));
+      results.push(JSON.parse(record).result);
+    }
+    const expected = [[], [], [], []];
+    expected[opponent] = results;
+    const { page, problems } = await kk.open(site.browser, site.url);
+    assertRecords(await kk.records(page), expected, 'a third tab');
+    for (const tab of tabs) assert.deepEqual(tab.problems, []);
+    assert.deepEqual(problems, []);
+  });
+});
