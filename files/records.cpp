@@ -45,6 +45,19 @@ void ParseRecords(std::string_view fileBytes, RecordTable& out) {
     }
 }
 
+bool IsRecordFile(std::string_view fileBytes) {
+    size_t start = 0;
+    for (int32_t line = 0; line < kRecordLines; ++line) {
+        if (start >= fileBytes.size()) return false;
+        const std::string_view text = TakeLine(fileBytes, start);
+        if (text.size() != static_cast<size_t>(kRecordColumns)) return false;
+        for (char code : text) {
+            if (code < '0' || code > '6') return false;
+        }
+    }
+    return start == fileBytes.size();
+}
+
 std::string FormatRecords(const RecordTable& table) {
     std::string bytes;
     bytes.reserve(kRecordFileBytes);

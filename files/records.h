@@ -47,6 +47,12 @@ struct RecordSummary {
 // line or position reads as '3'; lines beyond the 80th and characters beyond
 // the 60th of a line are ignored.
 void ParseRecords(std::string_view fileBytes, RecordTable& out);
+// True when `fileBytes` is a record file as the game writes it: exactly 80
+// lines of exactly 60 codes '0'..'6', each line ended by LF or CR LF (the
+// last line's end may be missing). A file offered from outside (an import)
+// must pass this before it replaces the record; ParseRecords alone would
+// read anything.
+bool IsRecordFile(std::string_view fileBytes);
 // The 4960 bytes of the whole file for `table`.
 std::string FormatRecords(const RecordTable& table);
 void ClearRecords(RecordTable& table);

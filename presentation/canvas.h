@@ -17,11 +17,13 @@ struct Box {
     friend constexpr bool operator==(Box, Box) = default;
 };
 
-// The fonts of the board and the guide page, all "MS 明朝" in Shift-JIS.
+// The fonts of the board, the guide page and the record table, all "MS 明朝"
+// in Shift-JIS.
 enum class TextFont : uint8_t {
     TurnLabel,     // cell height 20, bold
     Announcement,  // cell height 30
     Page,          // cell height 16, the guide page
+    RecordTable,   // cell height 14, bold, the record dialog's table
 };
 
 enum class TextLayout : uint8_t {

@@ -1,13 +1,14 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, when missing.
-# Sourced by tools/test-all.sh and tools/play.sh; as root it calls apt-get
+# Sourced by tools/test-all.sh, tools/play.sh and tools/play-web.sh; as root it calls apt-get
 # directly, otherwise through sudo.
 
 koikoi_packages_build="cmake make g++ clang libgtest-dev libbenchmark-dev python3"
 koikoi_packages_windows="g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick \
 fonts-ipafont-mincho fonts-ipafont-gothic locales"
 koikoi_packages_pages="chromium"
-koikoi_packages_web="emscripten chromium"
+# The browser edition: Emscripten (it brings Node.js for its optimizer when no node exists).
+koikoi_packages_web="emscripten"
 
 # The browser tests run on the machine's Node.js with its own npm; Debian's
 # nodejs and npm are installed only where there is no node at all (Debian's

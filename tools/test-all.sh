@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 . tools/deps.sh
 
 # shellcheck disable=SC2086
-koikoi_install $koikoi_packages_build $koikoi_packages_windows $koikoi_packages_pages $koikoi_packages_web
+koikoi_install $koikoi_packages_build $koikoi_packages_windows $koikoi_packages_pages \
+    $koikoi_packages_web
 koikoi_install_node
 
 summary=""

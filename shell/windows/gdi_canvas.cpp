@@ -6,8 +6,8 @@
 
 #include "game/slot_positions.h"
 #include "game/texts.h"
+#include "presentation/window_rules.h"
 #include "shell/windows/wide_text.h"
-#include "shell/windows/window_rules.h"
 
 namespace koikoi {
 
@@ -35,6 +35,8 @@ HFONT CreateFontFor(TextFont font) {
             return CreateMinchoFont(20, FW_BOLD);
         case TextFont::Announcement:
             return CreateMinchoFont(30, 0);
+        case TextFont::RecordTable:
+            return CreateMinchoFont(14, FW_BOLD);
         case TextFont::Page:
             break;
     }
@@ -64,6 +66,45 @@ void ReleaseMemoryBitmap(MemoryBitmap& memory) {
         DeleteObject(memory.bitmap);
     }
     memory = MemoryBitmap{};
+}
+
+void FillOn(HDC dc, Box box, Rgb colour) {
+    HBRUSH brush = CreateSolidBrush(ToColorref(colour));
+    HGDIOBJ previous = SelectObject(dc, brush);
+    PatBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, PATCOPY);
+    SelectObject(dc, previous);
+    DeleteObject(brush);
+}
+
+void TextBoxOn(HDC dc, Box box, TextFont font, Rgb colour, const char* text) {
+    HBRUSH brush = CreateSolidBrush(ToColorref(colour));
+    HPEN pen = CreatePen(PS_SOLID, 0, ToColorref(colour));
+    HFONT textFont = CreateFontFor(font);
+    HGDIOBJ previousBrush = SelectObject(dc, brush);
+    HGDIOBJ previousPen = SelectObject(dc, pen);
+    HGDIOBJ previousFont = SelectObject(dc, textFont);
+
+    RoundRect(dc, box.left, box.top, box.right, box.bottom, kCornerEllipse, kCornerEllipse);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    DrawShiftJis(dc, text, box, DT_CENTER | DT_VCENTER);
+
+    SelectObject(dc, previousFont);
+    SelectObject(dc, previousPen);
+    SelectObject(dc, previousBrush);
+    DeleteObject(textFont);
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
+void TextOn(HDC dc, Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) {
+    HFONT textFont = CreateFontFor(font);
+    HGDIOBJ previousFont = SelectObject(dc, textFont);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorref(colour));
+    DrawShiftJis(dc, text, box, DrawFlagsFor(layout));
+    SelectObject(dc, previousFont);
+    DeleteObject(textFont);
 }
 
 }  // namespace
@@ -167,42 +208,15 @@ void GdiCanvas::CopyCell(int32_t sheetX, int32_t sheetY, int32_t width, int32_t 
 }
 
 void GdiCanvas::Fill(Box box, Rgb colour) {
-    HBRUSH brush = CreateSolidBrush(ToColorref(colour));
-    HGDIOBJ previous = SelectObject(board_.dc, brush);
-    PatBlt(board_.dc, box.left, box.top, box.right - box.left, box.bottom - box.top, PATCOPY);
-    SelectObject(board_.dc, previous);
-    DeleteObject(brush);
+    FillOn(board_.dc, box, colour);
 }
 
 void GdiCanvas::TextBox(Box box, TextFont font, Rgb colour, const char* text) {
-    HBRUSH brush = CreateSolidBrush(ToColorref(colour));
-    HPEN pen = CreatePen(PS_SOLID, 0, ToColorref(colour));
-    HFONT textFont = CreateFontFor(font);
-    HGDIOBJ previousBrush = SelectObject(board_.dc, brush);
-    HGDIOBJ previousPen = SelectObject(board_.dc, pen);
-    HGDIOBJ previousFont = SelectObject(board_.dc, textFont);
-
-    RoundRect(board_.dc, box.left, box.top, box.right, box.bottom, kCornerEllipse, kCornerEllipse);
-    SetBkMode(board_.dc, TRANSPARENT);
-    SetTextColor(board_.dc, RGB(0, 0, 0));
-    DrawShiftJis(board_.dc, text, box, DT_CENTER | DT_VCENTER);
-
-    SelectObject(board_.dc, previousFont);
-    SelectObject(board_.dc, previousPen);
-    SelectObject(board_.dc, previousBrush);
-    DeleteObject(textFont);
-    DeleteObject(pen);
-    DeleteObject(brush);
+    TextBoxOn(board_.dc, box, font, colour, text);
 }
 
 void GdiCanvas::Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) {
-    HFONT textFont = CreateFontFor(font);
-    HGDIOBJ previousFont = SelectObject(board_.dc, textFont);
-    SetBkMode(board_.dc, TRANSPARENT);
-    SetTextColor(board_.dc, ToColorref(colour));
-    DrawShiftJis(board_.dc, text, box, DrawFlagsFor(layout));
-    SelectObject(board_.dc, previousFont);
-    DeleteObject(textFont);
+    TextOn(board_.dc, box, font, colour, layout, text);
 }
 
 void GdiCanvas::Frame(int32_t x, int32_t y) {
@@ -223,6 +237,18 @@ void GdiCanvas::Present() {
     const WindowDc target(*this);
     StretchBlt(target.get(), 0, 0, viewWidth_, viewHeight_, board_.dc, 0, 0, kBoardWidth,
                kBoardHeight, SRCCOPY);
+}
+
+void DcCanvas::Fill(Box box, Rgb colour) {
+    FillOn(dc_, box, colour);
+}
+
+void DcCanvas::TextBox(Box box, TextFont font, Rgb colour, const char* text) {
+    TextBoxOn(dc_, box, font, colour, text);
+}
+
+void DcCanvas::Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) {
+    TextOn(dc_, box, font, colour, layout, text);
 }
 
 void GdiCanvas::PresentPage() {

@@ -60,6 +60,27 @@ class GdiCanvas final : public Canvas {
     int32_t holdDepth_ = 0;
 };
 
+// Draws the texts and fills of a painter straight onto a drawing context the
+// caller holds (the record dialog's client area). It has no card sheet and no
+// off-screen canvas: cell copies, frames and presents do nothing.
+class DcCanvas final : public Canvas {
+  public:
+    explicit DcCanvas(HDC dc) : dc_(dc) {}
+
+    void AcquireWindow() override {}
+    void ReleaseWindow() override {}
+    void CopyCell(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
+    void Fill(Box box, Rgb colour) override;
+    void TextBox(Box box, TextFont font, Rgb colour, const char* text) override;
+    void Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) override;
+    void Frame(int32_t, int32_t) override {}
+    void Present() override {}
+    void PresentPage() override {}
+
+  private:
+    HDC dc_;
+};
+
 // A font of "MS 明朝" in the Shift-JIS character set, as every text of the
 // board, the guide page and the record table uses.
 HFONT CreateMinchoFont(int32_t height, int32_t weight);

@@ -12,7 +12,7 @@
 #include "game/slot_positions.h"
 #include "game/table.h"
 #include "shell/windows/gdi_canvas.h"
-#include "shell/windows/window_rules.h"
+#include "presentation/window_rules.h"
 
 namespace koikoi {
 

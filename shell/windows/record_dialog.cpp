@@ -2,10 +2,8 @@
 // record, and the record table painted once, 60 ms after the dialog opens.
 #include "shell/windows/record_dialog.h"
 
-#include <cstdio>
-#include <string>
-
 #include "game/texts.h"
+#include "presentation/record_table.h"
 #include "resources/resource_ids.h"
 #include "shell/windows/gdi_canvas.h"
 #include "shell/windows/main_window.h"
@@ -17,27 +15,6 @@ namespace {
 
 constexpr UINT_PTR kTableTimer = 1;
 constexpr UINT kTableTimerMs = 60;
-
-// Record table geometry: 9 columns of 58 pixels with 2-pixel gaps, rows of 20.
-constexpr int32_t kColumns = 9;
-constexpr int32_t kColumnPitch = 60;
-constexpr int32_t kColumnWidth = 58;
-constexpr int32_t kRowHeight = 20;
-constexpr int32_t kTableFontHeight = 14;
-
-constexpr const char* kHeaders[kColumns] = {
-    texts::kRecordHeader0, texts::kRecordHeader1, texts::kRecordHeader2,
-    texts::kRecordHeader3, texts::kRecordHeader4, texts::kRecordHeader5,
-    texts::kRecordHeader6, texts::kRecordHeader7, texts::kRecordHeader8,
-};
-
-// Row colours by OpponentId: 朱雀, 青龍, 白虎, 玄武.
-constexpr COLORREF kRowColours[kOpponents] = {
-    RGB(251, 152, 136),
-    RGB(74, 245, 167),
-    RGB(237, 251, 220),
-    RGB(202, 175, 197),
-};
 
 MainWindow& OwnerOf(HWND dialog) {
     return *reinterpret_cast<MainWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
@@ -61,25 +38,6 @@ uint8_t CheckedOpponent(HWND dialog) {
     return kOpponents - 1;
 }
 
-void DrawCell(HDC dc, const char* text, int32_t column, int32_t top) {
-    const std::wstring wide = WideFromShiftJis(text);
-    RECT cell{column * kColumnPitch, top, column * kColumnPitch + kColumnWidth, top + kRowHeight};
-    DrawTextW(dc, wide.c_str(), -1, &cell, DT_CENTER | DT_VCENTER);
-}
-
-// Cell text of column j of an opponent's row; the buffer is ASCII except for the name.
-void FormatCell(char (&buffer)[32], const RecordSummary& row, int32_t opponent, int32_t column) {
-    if (column == 0) {
-        std::snprintf(buffer, sizeof buffer, "%s", texts::kOpponentNames[opponent]);
-    } else if (column == 1) {
-        std::snprintf(buffer, sizeof buffer, "%d", row.months);
-    } else if (column < kColumns - 1) {
-        std::snprintf(buffer, sizeof buffer, "%d", row.counts[column - 2]);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%4.2f", static_cast<double>(row.average));
-    }
-}
-
 void OnTableTimer(HWND dialog) {
     KillTimer(dialog, kTableTimer);
     RecordSummary summary[kOpponents];
@@ -91,7 +49,8 @@ void OnTableTimer(HWND dialog) {
         return;
     }
     HDC dc = GetDC(dialog);
-    PaintRecordTable(dc, summary);
+    DcCanvas canvas(dc);
+    PaintRecordTable(canvas, summary);
     ReleaseDC(dialog, dc);
 }
 
@@ -179,36 +138,6 @@ HWND OpenRecordDialog(MainWindow& main) {
         ShowWindow(dialog, SW_SHOWNORMAL);
     }
     return dialog;
-}
-
-void PaintRecordTable(HDC dc, const RecordSummary (&summary)[4]) {
-    HFONT font = CreateMinchoFont(kTableFontHeight, FW_BOLD);
-    HGDIOBJ previousFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
-
-    for (int32_t j = 0; j < kColumns; ++j) {
-        DrawCell(dc, kHeaders[j], j, 0);
-    }
-    for (int32_t o = 0; o < kOpponents; ++o) {
-        HBRUSH brush = CreateSolidBrush(kRowColours[o]);
-        HPEN pen = CreatePen(PS_SOLID, 0, kRowColours[o]);
-        HGDIOBJ previousBrush = SelectObject(dc, brush);
-        HGDIOBJ previousPen = SelectObject(dc, pen);
-        const int32_t top = kRowHeight * o + kRowHeight;
-        for (int32_t j = 0; j < kColumns; ++j) {
-            char cell[32];
-            FormatCell(cell, summary[o], o, j);
-            Rectangle(dc, j * kColumnPitch, top, j * kColumnPitch + kColumnWidth, top + kRowHeight);
-            DrawCell(dc, cell, j, top);
-        }
-        SelectObject(dc, previousPen);
-        SelectObject(dc, previousBrush);
-        DeleteObject(pen);
-        DeleteObject(brush);
-    }
-    SelectObject(dc, previousFont);
-    DeleteObject(font);
 }
 
 }  // namespace koikoi

@@ -12,8 +12,4 @@ class MainWindow;
 // Creates the dialog owned by the main window and shows it; returns its handle.
 HWND OpenRecordDialog(MainWindow& main);
 
-// Paints the record table (a header row and one coloured row per opponent)
-// into the dialog's client area.
-void PaintRecordTable(HDC dc, const RecordSummary (&summary)[4]);
-
 }  // namespace koikoi

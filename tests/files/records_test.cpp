@@ -49,6 +49,44 @@ TEST(RecordFormat, ResetFileIsEightyLinesOfSixtyEmptyCodes) {
     EXPECT_EQ(bytes, ResetFile());
 }
 
+// What an import may bring: only a file as the game writes it replaces the
+// record; everything the lenient reader would quietly repair is refused.
+TEST(RecordFormat, IsRecordFileAcceptsOnlyWholeFilesOfCodes) {
+    std::string lf = ResetFile();
+    for (size_t at = lf.find('\r'); at != std::string::npos; at = lf.find('\r', at))
+        lf.erase(at, 1);
+    std::string withHistory = ResetFile();
+    withHistory.replace(0, 3, "605");
+    std::string stray = ResetFile();
+    stray[62 * 40 + 7] = '7';
+    std::string shortLine = ResetFile();
+    shortLine.erase(62 * 3 + 5, 1);
+    std::string longLine = ResetFile();
+    longLine.insert(62 * 3 + 5, "3");
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"reset file, CR LF", ResetFile(), true},
+        {"LF line ends", lf, true},
+        {"last line end missing", ResetFile().substr(0, 4958), true},
+        {"months recorded", withHistory, true},
+        {"full block", FormatRecords(TableWithFullBlock()), true},
+        {"empty", "", false},
+        {"79 lines", ResetFile().substr(0, 62 * 79), false},
+        {"81 lines", ResetFile() + std::string(60, '3') + "\r\n", false},
+        {"a trailing blank line", ResetFile() + "\r\n", false},
+        {"a code outside 0..6", stray, false},
+        {"a short line", shortLine, false},
+        {"a long line", longLine, false},
+        {"text", "hello\n", false},
+        {"a picture", std::string("\x89PNG\r\n\x1a\n", 8) + std::string(5000, '\0'), false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsRecordFile(c.bytes), c.accepted) << c.name;
+}
+
 TEST(RecordFormat, ParseAndFormatRoundTrip) {
     RecordTable table = TableWithFullBlock();
     At(table, 0, 0) = 'x';

@@ -1,5 +1,5 @@
 // The main window's platform-free decisions.
-#include "shell/windows/window_rules.h"
+#include "presentation/window_rules.h"
 
 #include "game/slot_positions.h"
 #include "game/table.h"

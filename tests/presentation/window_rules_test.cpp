@@ -1,6 +1,6 @@
 // Tests of the main window's platform-free decisions: the screen fit, the
 // menu's enabling, the paint copy and the close request.
-#include "shell/windows/window_rules.h"
+#include "presentation/window_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,77 @@
+// The calls between the browser edition's C++ and its page script. Every
+// call forwards to a method of the page's `Module.koikoi` object (site/app.js).
+// The asynchronous ones suspend the C++ stack with Asyncify until the page's
+// promise settles; nothing else of the game runs meanwhile.
+#pragma once
+
+#include <emscripten/em_macros.h>
+
+#include <cstdint>
+
+// Asyncify imports are named apart from their C names (EM_ASYNC_JS), and the
+// callers must see that name.
+#define KOIKOI_ASYNC_IMPORT(name) EM_IMPORT(__asyncjs__##name)
+
+extern "C" {
+
+// Events, each four integers: kind, then up to three arguments.
+// Waits until the page has queued one.
+void koikoi_js_wait_event(int32_t* event) KOIKOI_ASYNC_IMPORT(koikoi_js_wait_event);
+// Takes a queued event without waiting; 0 when none is queued.
+int32_t koikoi_js_poll_event(int32_t* event);
+// Puts an event at the end of the queue (a menu's chosen command).
+void koikoi_js_post_event(int32_t kind, int32_t a, int32_t b);
+// Waits `ms` scaled by the page's pace switch; always yields to the browser.
+void koikoi_js_sleep(int32_t ms) KOIKOI_ASYNC_IMPORT(koikoi_js_sleep);
+
+// Canvas calls; `surface` 0 is the board, 1 the record panel's table.
+void koikoi_js_copy_cell(int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t x, int32_t y);
+void koikoi_js_fill(int32_t surface, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                    int32_t rgb);
+void koikoi_js_text(int32_t surface, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                    int32_t font, int32_t rgb, int32_t layout, int32_t boxed, int32_t boxRgb,
+                    const char* shiftJis);
+void koikoi_js_frame(int32_t x, int32_t y);
+void koikoi_js_present(int32_t page);
+
+// Window: its mode, the fit of the board and the title timer.
+void koikoi_js_set_mode(int32_t game);
+void koikoi_js_set_view(int32_t width, int32_t height, float scale);
+void koikoi_js_start_title_timer(int32_t ms);
+void koikoi_js_whiten();
+void koikoi_js_open_rules();
+// Where the page's test hooks read GameState, OpponentId, CardSlots, the
+// slot places and the busy flag.
+void koikoi_js_publish(const uint8_t* gameState, const uint8_t* opponent, const int32_t* cardSlots,
+                       const int32_t* slotX, const int32_t* slotY, const int32_t* busy);
+void koikoi_js_title_painted();
+
+// Modal questions and the menu: the answer 6 (yes) or 7 (no); the command
+// chosen, or 0.
+int32_t koikoi_js_ask(const char* shiftJisText, const char* shiftJisCaption, int32_t yesNo)
+    KOIKOI_ASYNC_IMPORT(koikoi_js_ask);
+int32_t koikoi_js_menu(int32_t x, int32_t y, int32_t enabledBits)
+    KOIKOI_ASYNC_IMPORT(koikoi_js_menu);
+
+// The record panel.
+void koikoi_js_panel_show(int32_t opponent);
+void koikoi_js_panel_hide();
+void koikoi_js_panel_check(int32_t opponent);
+int32_t koikoi_js_panel_checked();
+void koikoi_js_panel_summary(const void* summary);
+
+// Record storage: 0 done, 1 nothing stored yet (load) or the write failed
+// (store), 2 storage unavailable. Begin/commit hold the cross-tab lock.
+int32_t koikoi_js_records_load(const char* path) KOIKOI_ASYNC_IMPORT(koikoi_js_records_load);
+int32_t koikoi_js_records_begin(const char* path) KOIKOI_ASYNC_IMPORT(koikoi_js_records_begin);
+int32_t koikoi_js_records_commit(const char* path, int32_t changed)
+    KOIKOI_ASYNC_IMPORT(koikoi_js_records_commit);
+int32_t koikoi_js_import_size();
+void koikoi_js_import_take(char* buffer, int32_t size);
+void koikoi_js_storage_notice(int32_t status) KOIKOI_ASYNC_IMPORT(koikoi_js_storage_notice);
+
+// The test switch.
+int32_t koikoi_js_seed_switch(uint32_t* seedHigh, uint32_t* seedLow);
+int32_t koikoi_js_tracing();
+void koikoi_js_trace(const char* line, int32_t length);
+}

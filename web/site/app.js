@@ -1,0 +1,721 @@
+// The page's side of the browser edition: the event queue the C++ window
+// drains, the canvas drawing, the menu, the message box, the record panel,
+// record storage in IndexedDB, the test switch and the test hooks. The game
+// itself runs in koikoi.wasm; this script only shows and queues.
+'use strict';
+
+(function () {
+  const BOARD_W = 1016;
+  const BOARD_H = 698;
+  const PAGE_W = 600;
+  const PAGE_H = 400;
+  const CARD_W = 63;
+  const CARD_H = 104;
+  const RECORD_PATH = '/records/result.dat';
+
+  // Event kinds, as web/web_window.h numbers them.
+  const EV = {
+    click: 1, rightClick: 2, command: 3, close: 4, titleTimer: 5, viewport: 6,
+    panelClose: 7, panelChoose: 8, panelReset: 9, panelImport: 10, panelTimer: 11,
+  };
+  const COMMANDS = { start: 40003, set: 40004, records: 40005, rules: 40007, exit: 40008 };
+  const MENU_BITS = { start: 1, set: 2, records: 4, exit: 8 };
+
+  // The Mincho faces of the desktop program and its usual stand-ins; with
+  // none of them installed the browser's own serif face is used.
+  const MINCHO = '"MS Mincho","ＭＳ 明朝","IPAexMincho","IPAMincho","Noto Serif CJK JP",' +
+    '"Noto Serif JP","Source Han Serif JP","Hiragino Mincho ProN","Yu Mincho","YuMincho",serif';
+  // TextFont: turn label, announcement, guide page, record table.
+  const FONTS = [
+    { size: 20, css: 'bold 20px ' + MINCHO },
+    { size: 30, css: '30px ' + MINCHO },
+    { size: 16, css: '16px ' + MINCHO },
+    { size: 14, css: 'bold 14px ' + MINCHO },
+  ];
+
+  // The test switch: off unless the URL asks for it.
+  const params = new URLSearchParams(location.search);
+  const seedText = params.get('seed');
+  const seedOn = seedText !== null && /^[0-9]+$/.test(seedText);
+  const paceText = params.get('pace');
+  const pace = paceText !== null && paceText !== '' && Number(paceText) >= 0 ? Number(paceText) : 1;
+  const tracing = params.get('trace') === '1';
+  if (tracing) window.koikoiTrace = [];
+
+  const sjis = new TextDecoder('shift_jis');
+  const $ = (id) => document.getElementById(id);
+  const board = $('board');
+  const boardCtx = board.getContext('2d');
+  const tableCanvas = $('record-table');
+  const tableCtx = tableCanvas.getContext('2d');
+  const menuEl = $('menu');
+  const panel = $('records');
+  const ask = $('ask');
+  const sheet = new Image();
+  let sheetOk = false;
+
+  function heapString(ptr) {
+    const heap = Module.HEAPU8;
+    let end = ptr;
+    while (heap[end] !== 0) end++;
+    return sjis.decode(heap.slice(ptr, end));
+  }
+  const css = (rgb) => '#' + (rgb & 0xffffff).toString(16).padStart(6, '0');
+
+  // ---- The event queue: what the Windows program's message queue holds.
+  const queue = [];
+  let waiter = null;
+  function post(kind, a = 0, b = 0) {
+    // Size changes coalesce: only the last one matters.
+    if (kind === EV.viewport && queue.length && queue[queue.length - 1][0] === EV.viewport) queue.pop();
+    queue.push([kind, a | 0, b | 0, 0]);
+    if (waiter) {
+      const wake = waiter;
+      waiter = null;
+      wake();
+    }
+  }
+  function take(ptr) {
+    const e = queue.shift();
+    Module.HEAP32.set(e, ptr >> 2);
+  }
+
+  // ---- The off-screen board (BoardCanvas) and the visible canvas.
+  let off = null;
+  let offCtx = null;
+  let res = 0;  // off-screen pixels per board pixel
+  let gameMode = false;
+  let view = { width: BOARD_W, height: BOARD_H, scale: 1 };
+
+  function makeOff(r) {
+    const c = document.createElement('canvas');
+    c.width = Math.round(BOARD_W * r);
+    c.height = Math.round(BOARD_H * r);
+    const ctx = c.getContext('2d');
+    if (off) {
+      ctx.drawImage(off, 0, 0, c.width, c.height);
+    } else {
+      ctx.fillStyle = '#fff';
+      ctx.fillRect(0, 0, c.width, c.height);
+    }
+    ctx.setTransform(r, 0, 0, r, 0, 0);
+    ctx.imageSmoothingEnabled = Math.abs(r - Math.round(r)) > 1e-6;
+    ctx.imageSmoothingQuality = 'high';
+    off = c;
+    offCtx = ctx;
+    res = r;
+  }
+
+  // The guide page keeps its 600 x 400 aspect and is never enlarged, as the
+  // board is fitted by the window's rule (the C++ side sends the board's fit).
+  function pageFit() {
+    return Math.min(1, window.innerWidth / PAGE_W, window.innerHeight / PAGE_H);
+  }
+
+  function layout() {
+    const dpr = window.devicePixelRatio || 1;
+    const pf = pageFit();
+    const w = gameMode ? view.width : Math.floor(PAGE_W * pf);
+    const h = gameMode ? view.height : Math.floor(PAGE_H * pf);
+    board.style.width = w + 'px';
+    board.style.height = h + 'px';
+    board.width = Math.max(1, Math.round(w * dpr));
+    board.height = Math.max(1, Math.round(h * dpr));
+    // Drawn at the resolution it is shown at, so texts stay crisp on
+    // high-DPI screens.
+    const r = Math.max(1, dpr * Math.max(view.scale, pf));
+    if (!off || Math.abs(r - res) > 0.01) makeOff(r);
+  }
+
+  function present(page) {
+    boardCtx.imageSmoothingEnabled = true;
+    boardCtx.imageSmoothingQuality = 'high';
+    if (page) {
+      boardCtx.drawImage(off, 0, 0, PAGE_W * res, PAGE_H * res, 0, 0, board.width, board.height);
+    } else {
+      boardCtx.drawImage(off, 0, 0, off.width, off.height, 0, 0, board.width, board.height);
+    }
+  }
+  const repaint = () => present(!gameMode);
+
+  function roundBox(ctx, l, t, r, b, radius) {
+    ctx.beginPath();
+    ctx.moveTo(l + radius, t);
+    ctx.arcTo(r, t, r, b, radius);
+    ctx.arcTo(r, b, l, b, radius);
+    ctx.arcTo(l, b, l, t, radius);
+    ctx.arcTo(l, t, r, t, radius);
+    ctx.closePath();
+  }
+
+  // DT_WORDBREAK: lines broken where the box's width runs out, at a blank
+  // where there is one and otherwise between any two characters.
+  function wrapLines(ctx, text, width) {
+    const lines = [];
+    let line = '';
+    for (const ch of text) {
+      const next = line + ch;
+      if (line !== '' && ctx.measureText(next).width > width) {
+        const blank = line.lastIndexOf(' ');
+        if (ch !== ' ' && blank > 0 && /^[\x21-\x7e]+$/.test(line.slice(blank + 1) + ch)) {
+          lines.push(line.slice(0, blank));
+          line = line.slice(blank + 1) + ch;
+        } else {
+          lines.push(line);
+          line = ch === ' ' ? '' : ch;
+        }
+      } else {
+        line = next;
+      }
+    }
+    if (line !== '') lines.push(line);
+    return lines;
+  }
+
+  function surfaceCtx(surface) { return surface === 1 ? tableCtx : offCtx; }
+
+  // ---- The modal message box.
+  let askResolve = null;
+  function showAsk(caption, text, yesNo) {
+    $('ask-caption').textContent = caption;
+    $('ask-text').textContent = text;
+    $('ask-yes').hidden = !yesNo;
+    $('ask-no').hidden = !yesNo;
+    $('ask-ok').hidden = !!yesNo;
+    return new Promise((resolve) => {
+      askResolve = (answer) => {
+        askResolve = null;
+        ask.close();
+        resolve(answer);
+      };
+      ask.showModal();
+      (yesNo ? $('ask-yes') : $('ask-ok')).focus();
+    });
+  }
+  $('ask-yes').addEventListener('click', () => askResolve && askResolve(6));
+  $('ask-no').addEventListener('click', () => askResolve && askResolve(7));
+  $('ask-ok').addEventListener('click', () => askResolve && askResolve(1));
+  // A Yes/No box cannot be dismissed; Escape on a notice is its OK.
+  ask.addEventListener('cancel', (event) => {
+    event.preventDefault();
+    if (askResolve && !$('ask-ok').hidden) askResolve(1);
+  });
+
+  // ---- The popup menu.
+  let menuResolve = null;
+  let swallowContextMenu = false;
+  function closeMenu(command) {
+    menuEl.hidden = true;
+    document.removeEventListener('pointerdown', outsideMenu, true);
+    document.removeEventListener('keydown', menuKey, true);
+    const resolve = menuResolve;
+    menuResolve = null;
+    if (resolve) resolve(command);
+  }
+  function outsideMenu(event) {
+    if (menuEl.contains(event.target)) return;
+    // A click outside only dismisses the menu, as a popup menu does.
+    event.preventDefault();
+    event.stopPropagation();
+    if (event.button === 2) swallowContextMenu = true;
+    closeMenu(0);
+  }
+  function menuKey(event) {
+    if (event.key === 'Escape') closeMenu(0);
+  }
+  menuEl.addEventListener('click', (event) => {
+    const item = event.target.closest('button[data-command]');
+    if (!item || item.disabled || !menuResolve) return;
+    const name = item.dataset.command;
+    if (name === 'rules') {
+      // Opened while the click is still the user's own, so no pop-up
+      // blocker stands in the way; the command itself changes nothing else.
+      window.open('koikoi.html', '_blank', 'noopener');
+      closeMenu(0);
+      return;
+    }
+    closeMenu(COMMANDS[name]);
+  });
+  menuEl.addEventListener('contextmenu', (event) => event.preventDefault());
+
+  function openMenu(x, y, bits) {
+    for (const item of menuEl.querySelectorAll('button[data-command]')) {
+      const bit = MENU_BITS[item.dataset.command];
+      item.disabled = bit !== undefined && (bits & bit) === 0;
+    }
+    menuEl.hidden = false;
+    // Its right edge at the click, kept inside the page.
+    const w = menuEl.offsetWidth;
+    const h = menuEl.offsetHeight;
+    const left = Math.max(0, Math.min(x - w, window.innerWidth - w));
+    const top = Math.max(0, Math.min(y, window.innerHeight - h));
+    menuEl.style.left = left + 'px';
+    menuEl.style.top = top + 'px';
+    return new Promise((resolve) => {
+      menuResolve = resolve;
+      document.addEventListener('pointerdown', outsideMenu, true);
+      document.addEventListener('keydown', menuKey, true);
+    });
+  }
+
+  // ---- Record storage: result.dat in IndexedDB, copied into the memory
+  // file system where the C++ record code reads and writes it.
+  const DB_NAME = 'koikoi';
+  const STORE = 'files';
+  const KEY = 'result.dat';
+  let dbPromise = null;
+  function openDb() {
+    if (!dbPromise) {
+      dbPromise = new Promise((resolve, reject) => {
+        let request;
+        try {
+          request = indexedDB.open(DB_NAME, 1);
+        } catch (error) {
+          reject(error);
+          return;
+        }
+        request.onupgradeneeded = () => request.result.createObjectStore(STORE);
+        request.onsuccess = () => resolve(request.result);
+        request.onerror = () => reject(request.error);
+        request.onblocked = () => reject(new Error('blocked'));
+      });
+    }
+    return dbPromise;
+  }
+  async function idbGet() {
+    const db = await openDb();
+    return new Promise((resolve, reject) => {
+      const request = db.transaction(STORE, 'readonly').objectStore(STORE).get(KEY);
+      request.onsuccess = () => resolve(request.result);
+      request.onerror = () => reject(request.error);
+    });
+  }
+  async function idbPut(bytes) {
+    const db = await openDb();
+    return new Promise((resolve, reject) => {
+      const tx = db.transaction(STORE, 'readwrite');
+      tx.objectStore(STORE).put(bytes, KEY);
+      tx.oncomplete = () => resolve();
+      tx.onerror = () => reject(tx.error);
+      tx.onabort = () => reject(tx.error || new Error('aborted'));
+    });
+  }
+  async function storageUsable() {
+    try {
+      await openDb();
+      return true;
+    } catch (error) {
+      return false;
+    }
+  }
+
+  // 0: loaded, 1: nothing stored yet, 2: storage unavailable.
+  async function recordsLoad(path) {
+    try {
+      const bytes = await idbGet();
+      if (!bytes) return 1;
+      Module.FS.writeFile(path, new Uint8Array(bytes));
+      return 0;
+    } catch (error) {
+      return 2;
+    }
+  }
+
+  // The rule that keeps two tabs from losing a month: every change of the
+  // record takes the Web Lock "koikoi-records", re-reads result.dat from
+  // IndexedDB under it, lets the C++ code change the file, and stores it
+  // before the lock is let go. Another tab's change waits for the lock and
+  // then starts from this one's result, so both months are kept.
+  let releaseLock = null;
+  async function recordsBegin(path) {
+    if (navigator.locks) {
+      try {
+        await new Promise((granted, refused) => {
+          navigator.locks.request('koikoi-records', () => new Promise((release) => {
+            releaseLock = release;
+            granted();
+          })).catch(refused);
+        });
+      } catch (error) {
+        releaseLock = null;
+      }
+    }
+    return recordsLoad(path);
+  }
+  // 0: stored, 2: storage unavailable, 3: the write failed (full).
+  async function recordsCommit(path, changed) {
+    let status = 0;
+    try {
+      if (changed) await idbPut(Module.FS.readFile(path));
+    } catch (error) {
+      status = (await storageUsable()) ? 3 : 2;
+    } finally {
+      if (releaseLock) {
+        releaseLock();
+        releaseLock = null;
+      }
+    }
+    return status;
+  }
+
+  const NOTICES = {
+    2: ['戦績の保存', 'このブラウザでは戦績を保存できません（プライベートウィンドウなど）。\n' +
+      'ゲームは続けられますが、戦績はこのページを閉じるまでしか残りません。'],
+    3: ['戦績の保存', '保存領域が一杯のため、戦績を保存できませんでした。\n' +
+      'ゲームは続けられますが、この月の結果はこのページを閉じるまでしか残りません。'],
+    4: ['戦績の読み込み', 'このファイルは戦績ファイル（result.dat）ではありません。\n' +
+      '戦績は何も変更していません。'],
+  };
+
+  let importBytes = null;
+  async function exportRecords() {
+    let bytes = null;
+    try {
+      bytes = await idbGet();
+    } catch (error) {
+      bytes = null;
+    }
+    if (!bytes) {
+      try {
+        bytes = Module.FS.readFile(RECORD_PATH);
+      } catch (error) {
+        return;
+      }
+    }
+    const url = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = 'result.dat';
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 10000);
+  }
+
+  // ---- The record panel (modeless): its buttons only queue events.
+  let panelTimer = 0;
+  function checkRadio(opponent) {
+    for (const radio of document.querySelectorAll('input[name="opponent"]')) {
+      radio.checked = Number(radio.value) === opponent;
+    }
+  }
+  function clearTable() {
+    const dpr = window.devicePixelRatio || 1;
+    tableCanvas.width = Math.round(538 * dpr);
+    tableCanvas.height = Math.round(100 * dpr);
+    tableCtx.setTransform(dpr, 0, 0, dpr, 0, 0);
+  }
+  $('records-close').addEventListener('click', () => post(EV.panelClose));
+  $('records-choose').addEventListener('click', () => post(EV.panelChoose));
+  $('records-reset').addEventListener('click', () => post(EV.panelReset));
+  $('records-export').addEventListener('click', () => exportRecords());
+  $('records-import').addEventListener('click', () => $('records-import-file').click());
+  $('records-import-file').addEventListener('change', async (event) => {
+    const input = event.target;
+    const file = input.files && input.files[0];
+    input.value = '';
+    if (!file) return;
+    try {
+      importBytes = new Uint8Array(await file.arrayBuffer());
+    } catch (error) {
+      importBytes = new Uint8Array(0);
+    }
+    post(EV.panelImport);
+  });
+
+  // ---- Pointers the C++ side published for the test hooks.
+  let ptr = null;
+  let readyResolve;
+  const ready = new Promise((resolve) => { readyResolve = resolve; });
+
+  // ---- What the C++ side calls (web/bridge.h).
+  const impl = {
+    waitEvent(event) {
+      if (queue.length) {
+        take(event);
+        return Promise.resolve();
+      }
+      return new Promise((resolve) => {
+        waiter = () => {
+          take(event);
+          resolve();
+        };
+      });
+    },
+    pollEvent(event) {
+      if (!queue.length) return 0;
+      take(event);
+      return 1;
+    },
+    postEvent: post,
+    // Every pause yields to the browser, also at pace 0, so the page stays
+    // alive and queued input is dispatched as on Windows.
+    sleep(ms) {
+      return new Promise((resolve) => setTimeout(resolve, Math.max(0, ms * pace)));
+    },
+
+    copyCell(sx, sy, w, h, x, y) {
+      if (sheetOk) offCtx.drawImage(sheet, sx, sy, w, h, x, y, w, h);
+    },
+    fill(surface, l, t, r, b, rgb) {
+      const ctx = surfaceCtx(surface);
+      ctx.fillStyle = css(rgb);
+      ctx.fillRect(l, t, r - l, b - t);
+    },
+    text(surface, l, t, r, b, font, rgb, layoutKind, boxed, boxRgb, textPtr) {
+      const ctx = surfaceCtx(surface);
+      const text = heapString(textPtr);
+      const face = FONTS[font] || FONTS[2];
+      ctx.save();
+      if (boxed) {
+        // RoundRect with 10 x 10 corner ellipses, outline in the fill colour.
+        ctx.fillStyle = css(boxRgb);
+        roundBox(ctx, l, t, r, b, 5);
+        ctx.fill();
+      }
+      ctx.beginPath();
+      ctx.rect(l, t, r - l, b - t);
+      ctx.clip();
+      ctx.font = face.css;
+      ctx.fillStyle = css(rgb);
+      ctx.textBaseline = 'top';
+      if (layoutKind === 0) {
+        // DT_CENTER | DT_VCENTER without a single-line flag: centred across,
+        // from the box's top, one line.
+        ctx.textAlign = 'center';
+        ctx.fillText(text, (l + r) / 2, t);
+      } else {
+        ctx.textAlign = 'left';
+        let y = t;
+        for (const line of wrapLines(ctx, text, r - l)) {
+          if (y >= b) break;
+          ctx.fillText(line, l, y);
+          y += face.size;
+        }
+      }
+      ctx.restore();
+    },
+    frame(x, y) {
+      // A 3-pixel pen centred on the outer pixels of the card cell.
+      offCtx.save();
+      offCtx.strokeStyle = '#00ffff';
+      offCtx.lineWidth = 3;
+      offCtx.strokeRect(x + 0.5, y + 0.5, CARD_W - 1, CARD_H - 1);
+      offCtx.restore();
+    },
+    present(page) { present(page !== 0); },
+
+    setMode(game) {
+      gameMode = game !== 0;
+      layout();
+      repaint();
+    },
+    setView(width, height, scale) {
+      view = { width, height, scale };
+      layout();
+      repaint();
+    },
+    startTitleTimer(ms) {
+      clearTimeout(impl.titleTimer);
+      impl.titleTimer = setTimeout(() => post(EV.titleTimer), ms);
+    },
+    titleTimer: 0,
+    whiten() {
+      boardCtx.fillStyle = '#fff';
+      boardCtx.fillRect(0, 0, board.width, board.height);
+    },
+    openRules() { window.open('koikoi.html', '_blank', 'noopener'); },
+    publish(gameState, opponent, cardSlots, slotX, slotY, busy) {
+      ptr = { gameState, opponent, cardSlots, slotX, slotY, busy };
+    },
+    titlePainted() { readyResolve(); },
+
+    ask(textPtr, captionPtr, yesNo) {
+      return showAsk(heapString(captionPtr), heapString(textPtr), yesNo !== 0);
+    },
+    menu(x, y, bits) { return openMenu(x, y, bits); },
+
+    panelShow(opponent) {
+      checkRadio(opponent);
+      clearTable();
+      const rect = board.getBoundingClientRect();
+      panel.style.left = Math.max(0, rect.left) + 'px';
+      panel.style.top = Math.max(0, rect.top) + 'px';
+      panel.hidden = false;
+      // The table is painted once, 60 ms after the panel opens.
+      clearTimeout(panelTimer);
+      panelTimer = setTimeout(() => post(EV.panelTimer), 60);
+    },
+    panelHide() {
+      clearTimeout(panelTimer);
+      panel.hidden = true;
+    },
+    panelCheck(opponent) { checkRadio(opponent); },
+    panelChecked() {
+      const checked = document.querySelector('input[name="opponent"]:checked');
+      return checked ? Number(checked.value) : -1;
+    },
+    panelSummary() { clearTable(); },
+
+    recordsLoad,
+    recordsBegin,
+    recordsCommit,
+    importSize() { return importBytes ? importBytes.length : 0; },
+    importTake(buffer, size) {
+      Module.HEAPU8.set(importBytes.subarray(0, size), buffer);
+      importBytes = null;
+    },
+    storageNotice(code) {
+      const [caption, text] = NOTICES[code] || NOTICES[2];
+      return showAsk(caption, text, false);
+    },
+
+    seedSwitch(highPtr, lowPtr) {
+      if (!seedOn) return 0;
+      let seed = BigInt(seedText);
+      const max = (1n << 64n) - 1n;
+      if (seed > max) seed = max;  // as strtoull saturates
+      Module.HEAPU32[highPtr >> 2] = Number(seed >> 32n);
+      Module.HEAPU32[lowPtr >> 2] = Number(seed & 0xffffffffn);
+      return 1;
+    },
+    tracing() { return tracing ? 1 : 0; },
+    trace(linePtr, length) {
+      window.koikoiTrace.push(new TextDecoder('latin1').decode(Module.HEAPU8.slice(linePtr, linePtr + length)));
+    },
+  };
+
+  // ---- Input: clicks, taps, long presses, the context menu, the close box.
+  const LONG_PRESS_MS = 500;
+  let touch = null;
+  function boardPoint(clientX, clientY) {
+    const rect = board.getBoundingClientRect();
+    return [Math.floor(clientX - rect.left), Math.floor(clientY - rect.top), rect];
+  }
+  function postClick(clientX, clientY) {
+    const [x, y, rect] = boardPoint(clientX, clientY);
+    if (x >= 0 && y >= 0 && x < rect.width && y < rect.height) post(EV.click, x, y);
+  }
+  board.addEventListener('pointerdown', (event) => {
+    if (event.pointerType === 'touch') {
+      // A tap is a click when the finger lifts; held still, it is a right click.
+      const start = { id: event.pointerId, x: event.clientX, y: event.clientY, timer: 0 };
+      start.timer = setTimeout(() => {
+        touch = null;
+        post(EV.rightClick, start.x, start.y);
+      }, LONG_PRESS_MS);
+      touch = start;
+      return;
+    }
+    if (event.button === 0) postClick(event.clientX, event.clientY);
+  });
+  board.addEventListener('pointermove', (event) => {
+    if (touch && touch.id === event.pointerId &&
+        Math.hypot(event.clientX - touch.x, event.clientY - touch.y) > 10) {
+      clearTimeout(touch.timer);
+      touch = null;
+    }
+  });
+  board.addEventListener('pointerup', (event) => {
+    if (!touch || touch.id !== event.pointerId) return;
+    clearTimeout(touch.timer);
+    postClick(touch.x, touch.y);
+    touch = null;
+  });
+  board.addEventListener('pointercancel', () => {
+    if (touch) clearTimeout(touch.timer);
+    touch = null;
+  });
+  document.addEventListener('contextmenu', (event) => {
+    if (panel.contains(event.target) || ask.contains(event.target)) return;
+    event.preventDefault();
+    if (swallowContextMenu) {
+      swallowContextMenu = false;
+      return;
+    }
+    // A long press already opened the menu.
+    if (event.pointerType === 'touch' || (event.sourceCapabilities && event.sourceCapabilities.firesTouchEvents)) return;
+    post(EV.rightClick, event.clientX, event.clientY);
+  });
+  $('close').addEventListener('click', () => post(EV.close));
+  window.addEventListener('resize', () => post(EV.viewport, window.innerWidth, window.innerHeight));
+  // Leaving the page while a game runs asks first.
+  window.addEventListener('beforeunload', (event) => {
+    if (ptr && Module.HEAPU8[ptr.gameState] !== 0) {
+      event.preventDefault();
+      event.returnValue = '';
+    }
+  });
+
+  // ---- The test hooks (window.koikoi).
+  window.koikoi = {
+    ready,
+    state() {
+      if (!ptr) return { gameState: 0, opponent: 0, busy: true };
+      return {
+        gameState: Module.HEAPU8[ptr.gameState],
+        opponent: Module.HEAPU8[ptr.opponent],
+        busy: Module.HEAP32[ptr.busy >> 2] !== 0,
+      };
+    },
+    cardSlot(card) { return Module.HEAP32[(ptr.cardSlots >> 2) + card]; },
+    slotCentre(slot) {
+      const rect = board.getBoundingClientRect();
+      const scale = rect.width / BOARD_W;
+      return {
+        x: rect.left + (Module.HEAP32[(ptr.slotX >> 2) + slot] + CARD_W / 2) * scale,
+        y: rect.top + (Module.HEAP32[(ptr.slotY >> 2) + slot] + CARD_H / 2) * scale,
+      };
+    },
+    records() {
+      const base = Module._koikoi_records_summary();
+      const rows = [];
+      for (let o = 0; o < 4; o++) {
+        const at = (base >> 2) + o * 8;
+        rows.push({
+          months: Module.HEAP32[at],
+          counts: Array.from(Module.HEAP32.subarray(at + 1, at + 7)),
+          average: Module.HEAPF32[at + 7],
+        });
+      }
+      return rows;
+    },
+  };
+
+  // ---- Start: the sheet and the layout first, then the wasm.
+  sheet.decoding = 'sync';
+  const sheetLoaded = new Promise((resolve) => {
+    sheet.onload = () => { sheetOk = true; resolve(); };
+    // A missing sheet is passed over: the cards stay blank.
+    sheet.onerror = () => resolve();
+  });
+  sheet.src = 'hanaX.png';
+  const layoutLoaded = fetch('allocation.dat')
+    .then((response) => (response.ok ? response.arrayBuffer() : null))
+    .catch(() => null);
+
+  window.Module = {
+    koikoi: impl,
+    preRun: [],
+    locateFile: (path) => path,
+  };
+  Promise.all([sheetLoaded, layoutLoaded]).then(([, layoutBytes]) => {
+    Module.preRun.push(() => {
+      Module.FS.mkdir('/site');
+      Module.FS.mkdir('/records');
+      if (layoutBytes) Module.FS.writeFile('/site/allocation.dat', new Uint8Array(layoutBytes));
+    });
+    layout();
+    post(EV.viewport, window.innerWidth, window.innerHeight);
+    impl.startTitleTimer(100);
+    const script = document.createElement('script');
+    script.src = 'koikoi.js';
+    document.body.appendChild(script);
+  });
+
+  if ('serviceWorker' in navigator) {
+    window.addEventListener('load', () => {
+      navigator.serviceWorker.register('sw.js').catch(() => {});
+    });
+  }
+})();
