@@ -33,6 +33,12 @@ describe('offline', () => {
       },
       { timeout: 30_000, polling: 100 },
     );
+    // The page's emulated network does not cover the service worker's own
+    // fetches: take the worker offline too, so nothing can reach the server.
+    const worker = await site.browser.waitForTarget((target) => target.type() === 'service_worker', { timeout: 10_000 });
+    const workerSession = await worker.createCDPSession();
+    await workerSession.send('Network.enable');
+    await workerSession.send('Network.emulateNetworkConditions', { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
     await page.setOfflineMode(true);
     const requestsBefore = site.server.requests.length;
     await page.reload({ waitUntil: 'load' });
@@ -54,6 +60,7 @@ describe('offline', () => {
     assert.ok(ink.dark > 1000 && ink.red > 100, `the guide page is painted offline: ${JSON.stringify(ink)}`);
     assert.equal(site.server.requests.length, requestsBefore, 'nothing reached the server while offline');
     await page.setOfflineMode(false);
+    await workerSession.detach();
     // Failed requests while offline are expected; nothing else may fail.
     assert.deepEqual(problems.filter((p) => !p.includes('ERR_INTERNET_DISCONNECTED')), []);
     await page.close();
