@@ -31,7 +31,8 @@ describe(`trace of opponent ${opponent}`, () => {
       await kk.startGame(page);
       const outcome = await replay(page, simLines, { from, touchEvery: 7 });
       const seconds = (Date.now() - started) / 1000;
-      t.diagnostic(`${outcome.lines} of ${simLines.length} lines alike, ${outcome.choices} choices, ${seconds.toFixed(1)} s`);
+      t.diagnostic(`${outcome.lines} of ${simLines.length} lines alike, ${outcome.choices} choices, ${seconds.toFixed(1)} s ` +
+        `(${(outcome.timing.waiting / 1000).toFixed(1)} s the page playing, ${(outcome.timing.acting / 1000).toFixed(1)} s the player)`);
       if (!outcome.ok) {
         await keep(page, `trace-o${opponent}-s${seed}-difference`);
         const lines = await kk.traceFrom(page, from);

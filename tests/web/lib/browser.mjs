@@ -46,8 +46,9 @@ export async function launch({ width = 1200, height = 860, scale = 1, touch = fa
   };
 }
 
-// Collects what went wrong on a page: uncaught errors, console errors and
-// requests that failed or were answered with an error status.
+// Collects what went wrong on a page: uncaught errors, console errors,
+// requests to any host but the test server, and requests that failed or
+// were answered with an error status.
 export function watch(page) {
   const problems = [];
   page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
@@ -58,6 +59,11 @@ export function watch(page) {
     // A download started by the page is cancelled in the renderer on purpose.
     if (request.failure()?.errorText === 'net::ERR_ABORTED' && request.url().startsWith('blob:')) return;
     problems.push(`request failed: ${request.url()} ${request.failure()?.errorText}`);
+  });
+  // Nothing is loaded from any other host: no CDN, no font service.
+  page.on('request', (request) => {
+    const url = new URL(request.url());
+    if (url.protocol.startsWith('http') && url.hostname !== '127.0.0.1') problems.push(`request to another host: ${url.href}`);
   });
   page.on('response', (response) => {
     if (response.status() >= 400) problems.push(`HTTP ${response.status()}: ${response.url()}`);

@@ -219,3 +219,69 @@ export async function startGame(page) {
   await command(page, 'start');
   await page.waitForFunction((n) => window.koikoi.state().gameState !== 0 || (window.koikoiTrace || []).length > n, kWait, length);
 }
+
+// The replay's fast path: one round trip waits in the page for the next
+// decision and brings back what the player needs for it. Waits until the
+// trace is longer than `minLength` (the last choice was taken) and, with
+// `closed`, until the dialog has closed (the last notice was taken). Returns
+// { ask, dialog, gameState, fresh (trace lines from `from`), length, point
+// (where `card` lies, when one is asked for) }.
+export function awaitDecision(page, { from, minLength, closed = false, card = -1, timeout = 60_000 }) {
+  return page.evaluate(
+    async ({ from, minLength, closed, card, timeout }) => {
+      const started = performance.now();
+      const centre = (element) => {
+        const r = element.getBoundingClientRect();
+        return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+      };
+      let seenClosed = !closed;
+      for (;;) {
+        const trace = window.koikoiTrace || [];
+        const dialog = document.getElementById('ask');
+        if (!dialog.open) seenClosed = true;
+        if (trace.length > minLength && seenClosed) {
+          if (dialog.open) {
+            const shown = (id) => {
+              const button = document.getElementById(id);
+              return !!button && !button.hidden && button.checkVisibility();
+            };
+            const buttons = {};
+            for (const name of ['yes', 'no', 'ok']) if (shown(`ask-${name}`)) buttons[name] = centre(document.getElementById(`ask-${name}`));
+            return {
+              ask: true,
+              dialog: {
+                kind: buttons.yes || buttons.no ? 'yesno' : 'ok',
+                text: document.getElementById('ask-text').textContent,
+                caption: document.getElementById('ask-caption').textContent,
+                buttons,
+              },
+              fresh: trace.slice(from),
+              length: trace.length,
+            };
+          }
+          const s = window.koikoi.state();
+          if (!s.busy && s.gameState !== 1) {
+            const point = card >= 0 && s.gameState >= 2 && s.gameState <= 4 ? window.koikoi.slotCentre(window.koikoi.cardSlot(card)) : null;
+            return { ask: false, gameState: s.gameState, fresh: trace.slice(from), length: trace.length, point };
+          }
+        }
+        if (performance.now() - started > timeout) throw new Error(`no decision within ${timeout} ms`);
+        await new Promise((resolve) => setTimeout(resolve, 2));
+      }
+    },
+    { from, minLength, closed, card, timeout },
+  );
+}
+
+// A left click (or a tap) at a point, as the input devices send them.
+export async function press(page, point, { touch = false } = {}) {
+  if (touch) {
+    await page.touchscreen.tap(point.x, point.y);
+    return;
+  }
+  page.__cdp ??= await page.createCDPSession();
+  const event = { x: point.x, y: point.y, button: 'left', clickCount: 1 };
+  await page.__cdp.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x: point.x, y: point.y });
+  await page.__cdp.send('Input.dispatchMouseEvent', { type: 'mousePressed', ...event });
+  await page.__cdp.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...event });
+}

@@ -59,41 +59,56 @@ export async function replay(page, simLines, { from = 0, touchEvery = 0, timeout
   let next = 0;
   let compared = 0;
   let cards = 0;
-  const compareNew = async () => {
-    const fresh = await kk.traceFrom(page, from + compared);
+  let minLength = from;
+  let closed = false;
+  // Wall time spent waiting for the page to play, and acting for the player.
+  const timing = { waiting: 0, acting: 0 };
+  let mark = Date.now();
+  const lap = (part) => {
+    const now = Date.now();
+    timing[part] += now - mark;
+    mark = now;
+  };
+  const fail = (difference) => ({ ok: false, difference, lines: compared, choices: next, timing });
+  const compare = (fresh) => {
     for (const line of fresh) {
       if (line !== simLines[compared]) return describeDifference(compared, simLines[compared], line);
       ++compared;
     }
     return null;
   };
-  const fail = (difference) => ({ ok: false, difference, lines: compared, choices: next });
 
   for (;;) {
-    const decision = await kk.waitDecision(page, timeout);
-    const difference = await compareNew();
+    lap('acting');
+    const choice = choices[next];
+    const card = choice && choice.ev !== 'ask' ? choice.card : -1;
+    const decision = await kk.awaitDecision(page, { from: from + compared, minLength, closed, card, timeout });
+    lap('waiting');
+    const difference = compare(decision.fresh);
     if (difference) return fail(difference);
+    minLength = decision.length - 1;
+    closed = false;
 
     if (decision.ask) {
       const dialog = decision.dialog;
       if (dialog.kind === 'ok') {
         // A notice (the way to end the game after a declined year): not traced.
-        await kk.answer(page, 'ok');
+        await kk.press(page, dialog.buttons.ok);
+        closed = true;
         continue;
       }
-      const choice = choices[next];
       if (!choice || choice.ev !== 'ask') {
         return fail(`the page asks "${dialog.text}" where koikoi-sim's next choice is ${JSON.stringify(choice ?? 'none')}` +
           `\n  next koikoi-sim line: ${simLines[compared] ?? '(none)'}`);
       }
       ++next;
-      await kk.answer(page, choice.answer === kk.kYes ? 'yes' : 'no');
+      await kk.press(page, choice.answer === kk.kYes ? dialog.buttons.yes : dialog.buttons.no);
+      minLength = decision.length;
       continue;
     }
 
     const { gameState } = decision;
     if (gameState === kk.State.GameOver || gameState === kk.State.NoGame) break;
-    const choice = choices[next];
     const wanted = gameState === kk.State.ChooseHand ? 'human_card' : 'human_field';
     if (!choice || choice.ev !== wanted) {
       return fail(`the page waits for a ${wanted} click (state ${gameState}) where koikoi-sim's next choice is ${JSON.stringify(choice ?? 'none')}` +
@@ -101,15 +116,15 @@ export async function replay(page, simLines, { from = 0, touchEvery = 0, timeout
     }
     ++next;
     ++cards;
-    const length = await kk.traceLength(page);
-    await kk.clickCard(page, choice.card, { touch: touchEvery > 0 && cards % touchEvery === 0 });
-    await kk.waitTraceGrows(page, length, timeout);
+    await kk.press(page, decision.point, { touch: touchEvery > 0 && cards % touchEvery === 0 });
+    minLength = decision.length;
   }
 
   // The game is over: the rest of the page's trace must end as the simulator's.
-  const difference = await compareNew();
+  const difference = compare(await kk.traceFrom(page, from + compared));
   if (difference) return fail(difference);
   if (compared < simLines.length) return fail(describeDifference(compared, simLines[compared], undefined));
   if (next < choices.length) return fail(`the game ended with ${choices.length - next} of koikoi-sim's choices left`);
-  return { ok: true, difference: null, lines: compared, choices: next };
+  lap('acting');
+  return { ok: true, difference: null, lines: compared, choices: next, timing };
 }
