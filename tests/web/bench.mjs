@@ -111,9 +111,8 @@ try {
   await cdp.send('Performance.enable');
   const { metrics } = await cdp.send('Performance.getMetrics');
   const metric = (name) => metrics.find((m) => m.name === name)?.value ?? 0;
-  const prototype = await page.evaluateHandle(() => WebAssembly.Memory.prototype);
-  const memories = await page.queryObjects(prototype);
-  const wasm = await page.evaluate((list) => list.reduce((sum, memory) => sum + memory.buffer.byteLength, 0), memories);
+  // The wasm memory: the module's heap (Module is the page's global).
+  const wasm = await page.evaluate(() => window.Module?.HEAP8?.buffer.byteLength ?? 0);
   const heap = metric('JSHeapUsedSize');
   check('JS heap + wasm memory', heap + wasm, 32 * 1048576, `${mb(heap + wasm)} (JS heap ${mb(heap)} used of ${mb(metric('JSHeapTotalSize'))}, wasm ${mb(wasm)})`);
   check('JS + wasm size', codeBytes, 600 * 1024, `${(codeBytes / 1024).toFixed(0)} KB`);
