@@ -694,24 +694,27 @@
     .then((response) => (response.ok ? response.arrayBuffer() : null))
     .catch(() => null);
 
+  // koikoi.js and koikoi.wasm load while the sheet and the layout do; the
+  // run waits for both before main() starts.
   window.Module = {
     koikoi: impl,
-    preRun: [],
     locateFile: (path) => path,
+    preRun: [() => {
+      Module.addRunDependency('koikoi-site');
+      Promise.all([sheetLoaded, layoutLoaded]).then(([, layoutBytes]) => {
+        Module.FS.mkdir('/site');
+        Module.FS.mkdir('/records');
+        if (layoutBytes) Module.FS.writeFile('/site/allocation.dat', new Uint8Array(layoutBytes));
+        layout();
+        post(EV.viewport, window.innerWidth, window.innerHeight);
+        impl.startTitleTimer(100);
+        Module.removeRunDependency('koikoi-site');
+      });
+    }],
   };
-  Promise.all([sheetLoaded, layoutLoaded]).then(([, layoutBytes]) => {
-    Module.preRun.push(() => {
-      Module.FS.mkdir('/site');
-      Module.FS.mkdir('/records');
-      if (layoutBytes) Module.FS.writeFile('/site/allocation.dat', new Uint8Array(layoutBytes));
-    });
-    layout();
-    post(EV.viewport, window.innerWidth, window.innerHeight);
-    impl.startTitleTimer(100);
-    const script = document.createElement('script');
-    script.src = 'koikoi.js';
-    document.body.appendChild(script);
-  });
+  const script = document.createElement('script');
+  script.src = 'koikoi.js';
+  document.body.appendChild(script);
 
   if ('serviceWorker' in navigator) {
     window.addEventListener('load', () => {
