@@ -62,11 +62,6 @@ export async function answer(page, button) {
   );
 }
 
-export async function waitAsk(page) {
-  await page.waitForFunction(() => document.getElementById('ask')?.open, kWait);
-  return askShown(page);
-}
-
 // The centre of the board canvas in CSS pixels.
 export function boardCentre(page) {
   return page.evaluate(() => {
