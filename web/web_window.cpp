@@ -4,6 +4,7 @@
 // by handler, so the game is paced and re-entered exactly as there.
 #include "web/web_window.h"
 
+#include <cstdio>
 #include <string>
 
 #include "files/file_io.h"
@@ -67,8 +68,11 @@ void WebWindow::Run() {
     // browser that keeps nothing, starts from a reset file.
     const int32_t loaded = koikoi_js_records_load(kRecordPath);
     if (loaded != kStorageDone) {
-        std::string ignored;
-        if (!ReadLinePrefixes(kRecordPath, 1, 1, ignored)) ResetRecords(kRecordPath);
+        if (std::FILE* file = std::fopen(kRecordPath, "rb")) {
+            std::fclose(file);
+        } else {
+            ResetRecords(kRecordPath);
+        }
     }
     if (loaded == kStorageUnavailable) ReportStorage(kNoticeUnavailable);
     // The page queues its size and starts the guide-page timer itself.
