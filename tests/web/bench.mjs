@@ -101,7 +101,7 @@ async function loadTimes(browser, url, cold) {
 
 const site = fs.readdirSync(options.site);
 const codeBytes = site
-  .filter((name) => /\.(js|wasm)$/.test(name) && name !== 'sw.js')
+  .filter((name) => /\.(m?js|wasm)$/.test(name))
   .reduce((sum, name) => sum + fs.statSync(path.join(options.site, name)).size, 0);
 
 const server = await serve(options.site);
