@@ -10,6 +10,14 @@ koikoi_packages_pages="chromium"
 # The browser edition: Emscripten (it brings Node.js for its optimizer when no node exists).
 koikoi_packages_web="emscripten"
 
+# The browser tests run on the machine's Node.js with its own npm; Debian's
+# nodejs and npm are installed only where there is no node at all (Debian's
+# npm conflicts with a Node.js that brings its own).
+koikoi_install_node() {
+    command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 && return 0
+    koikoi_install nodejs npm
+}
+
 koikoi_install() {
     missing=""
     for package in "$@"; do

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds and runs every test: the debug build, the sanitizer build with the
-# fuzzers, and the Windows program under Wine. Installs what is missing first.
+# fuzzers, the Windows program under Wine and the browser edition in headless
+# Chromium. Installs what is missing first.
 set -eu
 cd "$(dirname "$0")/.."
 . tools/deps.sh
@@ -8,6 +9,7 @@ cd "$(dirname "$0")/.."
 # shellcheck disable=SC2086
 koikoi_install $koikoi_packages_build $koikoi_packages_windows $koikoi_packages_pages \
     $koikoi_packages_web
+koikoi_install_node
 
 summary=""
 run_preset() {
@@ -34,6 +36,7 @@ failures=0
 run_preset dev
 run_preset asan
 run_preset mingw
+run_preset web
 
 echo "==> summary$summary"
 echo "tests: $total passed, $failed failed"
