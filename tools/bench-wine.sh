@@ -14,7 +14,7 @@ cd "$root"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target koikoi koikoi_paint_bench >/dev/null
 exe_dir=$root/build/mingw/shell/windows
-bench=$root/build/mingw/tools/wine-bench/koikoi_paint_bench.exe
+bench=$root/build/mingw/tests/wine/koikoi_paint_bench.exe
 
 . "$root/tools/wine-env.sh"
 koikoi_wine_env test
