@@ -18,16 +18,19 @@ run_preset() {
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
     log=$(mktemp)
-    status=0
-    ctest --preset "$preset" 2>&1 | tee "$log" || status=1
+    status_file=$(mktemp)
+    # A pipeline's status is tee's in sh: keep ctest's own beside it.
+    { ctest --preset "$preset" 2>&1; echo $? >"$status_file"; } | tee "$log"
+    status=$(cat "$status_file")
     summary="$summary
 $preset: $(grep -E 'tests passed|tests failed' "$log" | tail -n 1)"
     counts=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2 \1/p' "$log" | tail -n 1)
-    [ -n "$counts" ] || counts="0 0"
+    # No count line means ctest ran nothing or stopped early: a failure too.
+    [ -n "$counts" ] || { counts="0 0"; status=1; }
     total=$((total + ${counts%% *} - ${counts##* }))
     failed=$((failed + ${counts##* }))
-    rm -f "$log"
-    [ "$status" = 0 ] || failures=1
+    rm -f "$log" "$status_file"
+    [ "$status" = 0 ] && [ "${counts##* }" = 0 ] || failures=1
 }
 
 total=0
