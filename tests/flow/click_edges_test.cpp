@@ -11,24 +11,10 @@
 namespace koikoi {
 namespace {
 
+using testing::ClickFixture;
 using testing::FlowFixture;
 using testing::PlaceAll;
 using testing::StackStock;
-
-// The human to play: hand 47 (slot 0, board cell x 10..72, y 590..693),
-// 17 (slot 1, x 80..142) and 0 (slot 2); 17 has two field matches, 47 none.
-struct HandFixture : FlowFixture {
-    HandFixture() {
-        table.MonthNumber = 2;
-        table.TurnCount = 5;
-        table.OpponentId = 1;
-        PlaceAll(table, {47, 17, 0}, kHumanHand);
-        PlaceAll(table, {2, 18, 19}, kFieldFirst);
-        PlaceAll(table, {3, 4}, kComputerHand);
-        table.GameState = StateChooseHand;
-        SetCurrentSide(table, 0);
-    }
-};
 
 // A window pixel is board pixel (x / scale, y / scale), each truncated; a
 // card's cell is 63 x 104 board pixels from its slot's corner. At the scale
@@ -61,7 +47,7 @@ TEST(HitBoxes, TheCellsLastPixelsThroughTheScale) {
         {fitted, 40, 597, kNoSlot},  // board 694.8
     };
     for (const Click& click : clicks) {
-        HandFixture f;
+        ClickFixture f;
         f.match.viewScale = click.scale;
         HandleBoardClick(f.match, click.x, click.y);
         const SlotId hit = f.host.paints.empty() ? kNoSlot : f.host.paints.front().highlightSlot;
@@ -162,7 +148,7 @@ TEST(Closing, ACloseRequestWithAClickWaitingClosesAfterTheClickIsPlayed) {
         {{Event::Close, Event::StrayClick}, 1},
     };
     for (size_t i = 0; i < cases.size(); ++i) {
-        HandFixture f;
+        ClickFixture f;
         QueueHost host;
         Match match{f.table, host, f.random, f.positions, 1.0f};
         host.match = &match;

@@ -10,27 +10,12 @@
 namespace koikoi {
 namespace {
 
+using testing::ClickFixture;
 using testing::FlowFixture;
 using testing::PaintCall;
 using testing::Place;
 using testing::PlaceAll;
 using testing::StackStock;
-
-// The human to play at play 5 of a day in month 2: hand 47 (December, none
-// on the field), 17 (May, two on the field), 0 (January, one on the field);
-// the computer holds 3 and a January chaff 2 lies on the field.
-struct ClickFixture : FlowFixture {
-    ClickFixture() {
-        table.MonthNumber = 2;
-        table.TurnCount = 5;
-        table.OpponentId = 1;
-        PlaceAll(table, {47, 17, 0}, kHumanHand);
-        PlaceAll(table, {2, 18, 19}, kFieldFirst);
-        PlaceAll(table, {3, 4}, kComputerHand);
-        table.GameState = StateChooseHand;
-        SetCurrentSide(table, 0);
-    }
-};
 
 bool SameTable(const Table& a, const Table& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 

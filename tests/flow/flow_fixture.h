@@ -58,4 +58,21 @@ struct FlowFixture {
     }
 };
 
+// The human to play at play 5 of a day in month 2: hand 47 (December, none
+// on the field; slot 0, board cell x 10..72, y 590..693), 17 (May, two on
+// the field; slot 1, x 80..142), 0 (January, one on the field; slot 2); the
+// computer holds 3 and 4, and a January chaff 2 lies on the field.
+struct ClickFixture : FlowFixture {
+    ClickFixture() {
+        table.MonthNumber = 2;
+        table.TurnCount = 5;
+        table.OpponentId = 1;
+        PlaceAll(table, {47, 17, 0}, kHumanHand);
+        PlaceAll(table, {2, 18, 19}, kFieldFirst);
+        PlaceAll(table, {3, 4}, kComputerHand);
+        table.GameState = StateChooseHand;
+        SetCurrentSide(table, 0);
+    }
+};
+
 }  // namespace koikoi::testing
