@@ -1,6 +1,8 @@
 // The three valuation tables of the computer opponents and the lookup that reads them.
 #include "opponents/valuation.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 
@@ -42,15 +44,6 @@ constexpr Condition In(Yaku counter, int32_t lo, int32_t hi, CardId key = kNoCar
     return {counter, lo, hi, key};
 }
 constexpr Condition AtLeast(Yaku counter, int32_t lo) { return {counter, lo, kUnbounded, kNoCard}; }
-
-bool Holds(const Condition& condition, const int8_t (&progress)[YakuCount],
-           const int8_t (&owner)[kCards]) {
-    if (condition.counter != kAnyCounter) {
-        const int32_t value = progress[condition.counter];
-        if (value < condition.lo || value > condition.hi) return false;
-    }
-    return condition.key == kNoCard || owner[condition.key] != OwnerHuman;
-}
 
 // Finds, for every card, the one row of a table that values it; a card named
 // by no row or by two rows stops the build.
@@ -110,16 +103,6 @@ constexpr FlatRow kFlatTable[] = {
 
 constexpr RowIndex kFlatRowOf = IndexRows(kFlatTable, [](const FlatRow&) { return true; });
 
-int32_t FlatWorth(const Table& table, int32_t side, CardId card) {
-    const FlatRow& row = kFlatTable[kFlatRowOf.row[card]];
-    const int8_t(&progress)[YakuCount] = table.YakuProgress[side];
-    int32_t worth = Holds(row.when, progress, table.Owner) ? row.value : row.otherwise;
-    for (const FlatBonus& bonus : row.bonus) {
-        if (bonus.value != 0 && Holds(bonus.when, progress, table.Owner)) worth += bonus.value;
-    }
-    return worth;
-}
-
 // ---------------------------------------------------------------------------
 // Opponent 2: the graded table. Each term grows as the side's counter nears
 // the count that makes the combination.
@@ -152,7 +135,7 @@ constexpr GradedTerm Exactly(Yaku counter, int32_t n, int32_t value) {
     return {TermKind::Exactly, counter, n, value, 0};
 }
 
-int32_t TermValue(const GradedTerm& term, int32_t x) {
+constexpr int32_t TermValue(const GradedTerm& term, int32_t x) {
     switch (term.kind) {
         case TermKind::None: return 0;
         case TermKind::Exactly: return x == term.n ? term.numerator : 0;
@@ -185,16 +168,6 @@ constexpr GradedRow kGradedTable[] = {
 };
 
 constexpr RowIndex kGradedRowOf = IndexRows(kGradedTable, [](const GradedRow&) { return true; });
-
-int32_t GradedWorth(const Table& table, int32_t side, CardId card) {
-    const GradedRow& row = kGradedTable[kGradedRowOf.row[card]];
-    int32_t worth = 0;
-    for (const GradedTerm& term : row.terms) {
-        if (term.kind == TermKind::None) break;
-        worth += TermValue(term, table.YakuProgress[side][term.counter]);
-    }
-    return worth;
-}
 
 // ---------------------------------------------------------------------------
 // Opponents 1 and 3: the companion table. A base value, high while the card's
@@ -279,19 +252,153 @@ constexpr RowIndex kCompanionRowOf[2] = {
     IndexRows(kCompanionTable, [](const CompanionRow& row) { return row.opponents != For::OnlyOne; }),
 };
 
-int32_t CompanionWorth(const Table& table, int32_t column, int32_t side, CardId card) {
-    const CompanionRow& row = kCompanionTable[kCompanionRowOf[column].row[card]];
-    const int8_t(&progress)[YakuCount] = table.YakuProgress[side];
-    int32_t worth = Holds(row.when, progress, table.Owner) ? row.value[column] : row.otherwise;
-    for (const CompanionBonus& bonus : row.bonus) {
-        if (bonus.value[column] != 0 && Holds(bonus.when, progress, table.Owner)) {
-            worth += bonus.value[column];
+// ---------------------------------------------------------------------------
+// The tables above, compiled for reading. Every term of every row becomes the
+// same shape: its value for each value of its counter, clamped to -1..14 (no
+// range or graded term of the tables changes outside it), and the value it
+// takes instead when the human holds its key card. A card's worth is then the
+// sum of a few lookups, with no branch on the table's values.
+
+inline constexpr int32_t kLowestCounter = -1;
+inline constexpr int32_t kCounterSteps = 16;
+inline constexpr int32_t kNoKey = 63;
+inline constexpr int32_t kTerms = 4;  // the most any row has: the graded sake cup  // a bit no card sets in the human's-piles mask
+
+struct Term {
+    uint8_t counter = 0;
+    uint8_t key = kNoKey;
+    uint8_t fallback = 0;
+    uint8_t value[kCounterSteps] = {};
+};
+
+struct CardTerms {
+    Term term[kTerms];
+};
+
+using Compiled = std::array<CardTerms, kCards>;
+
+constexpr int32_t CounterAt(int32_t step) { return step + kLowestCounter; }
+constexpr int32_t kHighestCounter = CounterAt(kCounterSteps - 1);
+
+constexpr uint8_t Byte(int32_t worth) {
+    if (worth < 0 || worth > 255) throw "a term's worth must fit a byte";
+    return static_cast<uint8_t>(worth);
+}
+
+constexpr bool InRange(const Condition& condition, int32_t x) {
+    return condition.counter == kAnyCounter || (x >= condition.lo && x <= condition.hi);
+}
+
+// A term paying `held` while `condition` holds and `missed` when it does not.
+constexpr Term ConditionTerm(const Condition& condition, int32_t held, int32_t missed) {
+    if (condition.lo < 0 || (condition.hi != kUnbounded && condition.hi >= kHighestCounter)) {
+        throw "a range must lie where the clamped counter tells its values apart";
+    }
+    Term term;
+    term.counter = static_cast<uint8_t>(condition.counter == kAnyCounter ? 0 : condition.counter);
+    term.key = static_cast<uint8_t>(condition.key == kNoCard ? kNoKey : condition.key);
+    term.fallback = Byte(missed);
+    for (int32_t step = 0; step < kCounterSteps; ++step) {
+        term.value[step] = Byte(InRange(condition, CounterAt(step)) ? held : missed);
+    }
+    return term;
+}
+
+constexpr Compiled CompileFlat() {
+    Compiled compiled{};
+    for (CardId card = 0; card < kCards; ++card) {
+        const FlatRow& row = kFlatTable[kFlatRowOf.row[card]];
+        Term* term = compiled[static_cast<size_t>(card)].term;
+        term[0] = ConditionTerm(row.when, row.value, row.otherwise);
+        for (int32_t b = 0; b < 2; ++b) term[b + 1] = ConditionTerm(row.bonus[b].when, row.bonus[b].value, 0);
+    }
+    return compiled;
+}
+
+constexpr Compiled CompileCompanion(int32_t column) {
+    Compiled compiled{};
+    for (CardId card = 0; card < kCards; ++card) {
+        const CompanionRow& row = kCompanionTable[kCompanionRowOf[column].row[card]];
+        Term* term = compiled[static_cast<size_t>(card)].term;
+        term[0] = ConditionTerm(row.when, row.value[column], row.otherwise);
+        for (int32_t b = 0; b < 2; ++b) {
+            term[b + 1] = ConditionTerm(row.bonus[b].when, row.bonus[b].value[column], 0);
         }
     }
-    return worth;
+    return compiled;
+}
+
+constexpr Compiled CompileGraded() {
+    Compiled compiled{};
+    for (CardId card = 0; card < kCards; ++card) {
+        const GradedRow& row = kGradedTable[kGradedRowOf.row[card]];
+        for (int32_t t = 0; t < kTerms; ++t) {
+            const GradedTerm& graded = row.terms[t];
+            if (graded.n >= kHighestCounter) throw "a graded term must be full below the clamp";
+            Term& term = compiled[static_cast<size_t>(card)].term[t];
+            term.counter = static_cast<uint8_t>(graded.counter);
+            for (int32_t step = 0; step < kCounterSteps; ++step) {
+                term.value[step] = Byte(TermValue(graded, CounterAt(step)));
+            }
+        }
+    }
+    return compiled;
+}
+
+// By opponent, and how many terms each opponent's rows use.
+constexpr Compiled kCompiled[kOpponents] = {CompileFlat(), CompileCompanion(0), CompileGraded(),
+                                            CompileCompanion(1)};
+constexpr int32_t kTermCount[kOpponents] = {3, 3, 4, 3};
+
+constexpr uint8_t StepOf(int32_t counter) {
+    return static_cast<uint8_t>(std::clamp(counter, kLowestCounter, kHighestCounter) - kLowestCounter);
+}
+
+// Bit c set when card c lies in the human's piles (Owner 0): the Owner bytes
+// are tested eight at a time, and the zero bytes' top bits gathered.
+uint64_t HumanPilesMask(const int8_t (&owner)[kCards]) {
+    static_assert(OwnerHuman == 0);
+    uint64_t mask = 0;
+    for (int32_t word = 0; word < kCards / 8; ++word) {
+        // Assembled byte by byte, card 8 * word + k in byte k; one load where
+        // the machine is little-endian.
+        uint64_t bytes = 0;
+        for (int32_t k = 0; k < 8; ++k) {
+            bytes |= uint64_t{static_cast<uint8_t>(owner[word * 8 + k])} << (8 * k);
+        }
+        constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+        const uint64_t zeroTops = ~(((bytes & kLow7) + kLow7) | bytes | kLow7);
+        // Byte k's top bit moves to bit 56 + k; no two products overlap.
+        const uint64_t gathered = ((zeroTops >> 7) * 0x0102040810204080ull) >> 56;
+        mask |= gathered << (word * 8);
+    }
+    return mask;
 }
 
 }  // namespace
+
+Weigher::Weigher(const Table& table, int32_t opponent) {
+    const bool known = opponent >= 0 && opponent < kOpponents;
+    opponent_ = known ? opponent : 0;
+    terms_ = known ? kTermCount[opponent] : 0;
+    humanPiles_ = HumanPilesMask(table.Owner);
+    for (int32_t side = 0; side < 2; ++side) {
+        for (int32_t c = 0; c < YakuCount; ++c) step_[side][c] = StepOf(table.YakuProgress[side][c]);
+    }
+}
+
+Weigher::Worths Weigher::Worth(CardId card) const {
+    const CardTerms& terms = kCompiled[opponent_][static_cast<size_t>(card)];
+    int32_t human = 0;
+    int32_t computer = 0;
+    for (int32_t t = 0; t < terms_; ++t) {
+        const Term& term = terms.term[t];
+        const bool keyTaken = ((humanPiles_ >> term.key) & 1U) != 0;
+        human += keyTaken ? term.fallback : term.value[step_[0][term.counter]];
+        computer += keyTaken ? term.fallback : term.value[step_[1][term.counter]];
+    }
+    return {human, computer};
+}
 
 int32_t CardWorth(const Table& table, int32_t opponent, int32_t side, int32_t card) {
     // Callers hand in MatchList elements, -1 for empty ones; the card is the
@@ -299,13 +406,8 @@ int32_t CardWorth(const Table& table, int32_t opponent, int32_t side, int32_t ca
     const auto low = static_cast<int8_t>(static_cast<uint8_t>(card & 0xFF));
     if (low < 0 || low >= kCards) return 0;
     if (side != 0 && side != 1) return 0;
-    switch (opponent) {
-        case 0: return FlatWorth(table, side, low);
-        case 1: return CompanionWorth(table, 0, side, low);
-        case 2: return GradedWorth(table, side, low);
-        case 3: return CompanionWorth(table, 1, side, low);
-        default: return 0;
-    }
+    const Weigher::Worths worths = Weigher(table, opponent).Worth(low);
+    return side == 0 ? worths.human : worths.computer;
 }
 
 }  // namespace koikoi

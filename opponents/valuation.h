@@ -18,4 +18,24 @@ namespace koikoi {
 // outside 0..3 or a side other than 0 and 1 also yields 0.
 int32_t CardWorth(const Table& table, int32_t opponent, int32_t side, int32_t card);
 
+// CardWorth for many cards of one moment: the counters and the human's piles
+// are read once, when the Weigher is made, and each card then costs a few
+// lookups. Worth takes a card 0..47 and gives what CardWorth gives for it.
+class Weigher {
+  public:
+    struct Worths {
+        int32_t human;
+        int32_t computer;
+    };
+
+    Weigher(const Table& table, int32_t opponent);
+    Worths Worth(CardId card) const;
+
+  private:
+    uint64_t humanPiles_ = 0;          // bit c: card c in the human's piles
+    uint8_t step_[2][YakuCount] = {};  // each side's counters, clamped for lookup
+    int32_t opponent_ = 0;
+    int32_t terms_ = 0;  // 0 for an unknown opponent: every card is worth nothing
+};
+
 }  // namespace koikoi
