@@ -2,6 +2,7 @@
 #include "game/moves.h"
 
 #include <array>
+#include <bit>
 #include <cstring>
 #include <initializer_list>
 #include <utility>
@@ -268,16 +269,33 @@ void DiscardToField(Table& table, Host& host, const int32_t (&matchList)[4]) {
     host.PaintBoard(SceneTurn, 500, MsgNone, 0, kNoSlot, 0);
 }
 
-int32_t FindMatches(const Table& table, CardId card, int32_t (&matchList)[4]) {
-    matchList[0] = card;
-    matchList[1] = matchList[2] = matchList[3] = kNoCard;
-    int32_t found = 0;
-    for (SlotId slot = kFieldFirst; slot <= kFieldLast && found < 3; ++slot) {
-        const CardId fieldCard = table.SlotCards[slot];
-        if (fieldCard != kNoCard && MonthOf(fieldCard) == MonthOf(card)) {
-            matchList[1 + found++] = fieldCard;
-        }
+int32_t FieldCardsOfMonth(const Table& table, int32_t month, CardId (&cards)[3]) {
+    if (month < 0 || month >= kMonths) return 0;
+    // The month's four cards mark the field slots they lie in; the marks
+    // are then read in slot order. A card in hand or in a pile marks
+    // nothing, and only the month's own cards are ever written.
+    constexpr uint32_t kFieldSlots = kFieldLast - kFieldFirst + 1;
+    static_assert(kFieldSlots < 32);
+    CardId cardAt[kFieldSlots + 1];  // the last entry takes the unmarked cards
+    uint32_t marks = 0;
+    for (CardId card = month * 4; card < month * 4 + 4; ++card) {
+        const auto offset = static_cast<uint32_t>(table.CardSlots[card] - kFieldFirst);
+        const bool onField = offset < kFieldSlots;
+        cardAt[onField ? offset : kFieldSlots] = card;
+        marks |= onField ? 1U << offset : 0U;
     }
+    int32_t count = 0;
+    for (; marks != 0 && count < 3; marks &= marks - 1) {
+        cards[count++] = cardAt[std::countr_zero(marks)];
+    }
+    return count;
+}
+
+int32_t FindMatches(const Table& table, CardId card, int32_t (&matchList)[4]) {
+    CardId field[3];
+    const int32_t found = FieldCardsOfMonth(table, MonthOf(card), field);
+    matchList[0] = card;
+    for (int32_t k = 0; k < 3; ++k) matchList[1 + k] = k < found ? field[k] : kNoCard;
     return found;
 }
 

@@ -25,6 +25,12 @@ void DrawFromStock(Table& table, Host& host);
 // Lays matchList[0] on the lowest empty field slot.
 void DiscardToField(Table& table, Host& host, const int32_t (&matchList)[4]);
 
+// Writes the field cards of `month` (0..11) in ascending slot order, at most
+// three, and returns how many there are. Found through CardSlots, which
+// every move keeps in step with SlotCards: only cards of the month are
+// written, whatever the table holds. A month outside 0..11 has none.
+int32_t FieldCardsOfMonth(const Table& table, int32_t month, CardId (&cards)[3]);
+
 // Fills matchList with the card and the field cards of its month in
 // ascending slot order; returns how many field cards were found (0..3).
 int32_t FindMatches(const Table& table, CardId card, int32_t (&matchList)[4]);

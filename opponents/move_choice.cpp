@@ -1,6 +1,7 @@
 // The move choice shared by the four opponents; only the valuation table differs between them.
 #include "opponents/move_choice.h"
 
+#include "game/moves.h"
 #include "opponents/valuation.h"
 
 namespace koikoi {
@@ -14,24 +15,6 @@ inline constexpr int32_t kCheapStart = 500;  // above any discard total
 constexpr bool IsCard(int32_t value) {
     return value >= 0 && value < kCards;
 }
-
-// The field's cards sorted by month, each month's in ascending slot order,
-// from one sweep of the field. A month has four cards, so at most three can
-// lie on the field; the bound, like the card check, only guards against a
-// corrupt table, whose values would otherwise index the per-month counters.
-struct FieldMonths {
-    CardId cards[kMonths][kGroup - 1];
-    int32_t count[kMonths] = {};
-
-    explicit FieldMonths(const Table& table) {
-        for (SlotId slot = kFieldFirst; slot <= kFieldLast; ++slot) {
-            const CardId card = table.SlotCards[slot];
-            if (!IsCard(card)) continue;
-            const int32_t month = MonthOf(card);
-            if (count[month] < kGroup - 1) cards[month][count[month]++] = card;
-        }
-    }
-};
 
 // What one hand card's play would do: the hand card, then the field cards it
 // takes (-1 beyond), and each one's total, its worth to the computer plus
@@ -51,12 +34,13 @@ int32_t Total(const Weigher& weigher, CardId card) {
 // first only when its total is strictly greater, so on a tie the card of the
 // lower field slot is kept. Three matches take the whole month and one match
 // has no choice.
-Group Weigh(const Weigher& weigher, const FieldMonths& field, CardId card) {
-    const int32_t month = MonthOf(card);
-    Group group{{card, kNoCard, kNoCard, kNoCard}, {Total(weigher, card), 0, 0, 0}, field.count[month]};
+void Weigh(const Table& table, const Weigher& weigher, CardId card, Group& group) {
+    CardId field[kGroup - 1];
+    group = {{card, kNoCard, kNoCard, kNoCard}, {Total(weigher, card), 0, 0, 0},
+             FieldCardsOfMonth(table, MonthOf(card), field)};
     for (int32_t k = 0; k < group.matches; ++k) {
-        group.cards[k + 1] = field.cards[month][k];
-        group.totals[k + 1] = Total(weigher, group.cards[k + 1]);
+        group.cards[k + 1] = field[k];
+        group.totals[k + 1] = Total(weigher, field[k]);
     }
     if (group.matches == 2) {
         if (group.totals[2] > group.totals[1]) {
@@ -66,7 +50,6 @@ Group Weigh(const Weigher& weigher, const FieldMonths& field, CardId card) {
         group.cards[2] = kNoCard;
         group.totals[2] = 0;
     }
-    return group;
 }
 
 // Two cards of a month in the computer's hand and the third on the field: one
@@ -104,14 +87,14 @@ bool MonthClosed(const Table& table, int32_t month) {
 void ListHandOptions(const Table& table, int32_t side, int32_t (&options)[32]) {
     for (int32_t& element : options) element = kNoCard;
     if (side != 0 && side != 1) return;
-    const FieldMonths field(table);
     for (int32_t g = 0; g < kHandSize; ++g) {
         const CardId card = table.SlotCards[kSideBlock * side + g];
         if (!IsCard(card)) continue;
         const int32_t first = g * kGroup;
-        const int32_t month = MonthOf(card);
         options[first] = card;
-        for (int32_t k = 0; k < field.count[month]; ++k) options[first + 1 + k] = field.cards[month][k];
+        CardId field[kGroup - 1];
+        const int32_t matches = FieldCardsOfMonth(table, MonthOf(card), field);
+        for (int32_t k = 0; k < matches; ++k) options[first + 1 + k] = field[k];
     }
 }
 
@@ -121,7 +104,6 @@ void ListHandOptions(const Table& table, int32_t side, int32_t (&options)[32]) {
 // month is laid down first (the human cannot take it), else the cheapest.
 bool ChooseHandCard(const Table& table, int32_t opponent, int32_t (&matchList)[4]) {
     const Weigher weigher(table, opponent);
-    const FieldMonths field(table);
     CardId hand[kHandSize];
     for (int32_t g = 0; g < kHandSize; ++g) hand[g] = table.SlotCards[kComputerHand + g];
     int32_t bonus[kHandSize];
@@ -137,7 +119,7 @@ bool ChooseHandCard(const Table& table, int32_t opponent, int32_t (&matchList)[4
     for (int32_t g = 0; g < kHandSize; ++g) {
         if (!IsCard(hand[g])) continue;
         Group& group = groups[g];
-        group = Weigh(weigher, field, hand[g]);
+        Weigh(table, weigher, hand[g], group);
         group.totals[0] += bonus[g];
         const bool captures = group.matches > 0;
         if (MonthClosed(table, MonthOf(hand[g]))) {

@@ -228,6 +228,23 @@ TEST(FindMatches, ListsTheMonthsFieldCardsInSlotOrder) {
     EXPECT_EQ(list[1], kNoCard);
 }
 
+TEST(FindMatches, ACorruptTableYieldsOnlyCardsOfTheMonth) {
+    Table table = EmptyTable();
+    Place(table, 1, 165);
+    table.SlotCards[165] = 40;       // the slot disagrees with the card's place
+    table.CardSlots[2] = 100000;     // a place outside every slot
+    table.CardSlots[3] = -7;
+    int32_t list[4] = {7, 7, 7, 7};
+    EXPECT_EQ(FindMatches(table, 0, list), 1);
+    EXPECT_EQ((std::array<int32_t, 4>{list[0], list[1], list[2], list[3]}),
+              (std::array<int32_t, 4>{0, 1, -1, -1}));
+    for (const CardId card : {-5, 48, 1000}) {
+        EXPECT_EQ(FindMatches(table, card, list), 0) << card;
+        EXPECT_EQ(list[0], card);
+        EXPECT_EQ(list[1], kNoCard);
+    }
+}
+
 TEST(CaptureCards, PlayedCardGoesByTheOverlayThenEverythingToThePiles) {
     Table table = EmptyTable();
     PlaceAll(table, {1, 2, 3}, 163);  // three January cards on the field

@@ -112,8 +112,13 @@ TEST(Players, GreedyTakesTheMostValueElseLaysTheCheapestCard) {
     for (const Case& c : cases) {
         Table table{};
         for (int32_t& card : table.SlotCards) card = kNoCard;
-        for (int32_t i = 0; i < 3; ++i) table.SlotCards[kHumanHand + i] = c.hand[i];
-        for (int32_t i = 0; i < 2; ++i) table.SlotCards[kFieldFirst + i] = c.field[i];
+        for (int32_t& slot : table.CardSlots) slot = kNoSlot;
+        const auto place = [&table](CardId card, SlotId slot) {
+            table.SlotCards[slot] = card;
+            table.CardSlots[card] = slot;
+        };
+        for (int32_t i = 0; i < 3; ++i) place(c.hand[i], kHumanHand + i);
+        for (int32_t i = 0; i < 2; ++i) place(c.field[i], kFieldFirst + i);
         EXPECT_EQ(sim::ChooseHumanHandSlot(table, sim::Player::Greedy, unused), c.expected)
             << c.hand[0] << "," << c.hand[1] << "," << c.hand[2];
     }
