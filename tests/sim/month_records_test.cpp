@@ -82,6 +82,7 @@ TEST(MonthRecords, EndsAsTheGamesOwnWritesWould) {
 TEST(MonthRecords, AnUnreadableFileLosesEveryMonthAndIsNotWritten) {
     Folder folder;
     sim::MonthRecords records(folder.File("missing.dat"));
+    EXPECT_FALSE(records.Found());  // reported as "Could not find file.", not as a failed write
     sim::GameResult result;
     result.months = {1, -2, 3};
     records.Add(0, result);

@@ -358,8 +358,10 @@ int main(int argc, char** argv) {
         exitCode = 1;
     }
     if (recordFailures > 0) {
-        std::fprintf(stderr, "koikoi-sim: Could not write file. (%lld months not recorded)\n",
-                     static_cast<long long>(recordFailures));
+        // As the game words it: a record file missing at the start cannot
+        // take a month; one that was read but could not be replaced was not written.
+        std::fprintf(stderr, "koikoi-sim: Could not %s file. (%lld months not recorded)\n",
+                     records.Found() ? "write" : "find", static_cast<long long>(recordFailures));
         exitCode = 1;
     }
     if (outcome.games < command.games) {

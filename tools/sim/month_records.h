@@ -33,6 +33,8 @@ class MonthRecords {
     // not be recorded (all of them when the file could not be read at the
     // start or not be replaced now).
     int64_t Save(FileReplacer& replacer);
+    // Whether the file could be read at the start.
+    bool Found() const { return loaded_; }
 
   private:
     std::string path_;
