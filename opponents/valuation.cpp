@@ -259,14 +259,23 @@ constexpr RowIndex kCompanionRowOf[2] = {
 // takes instead when the human holds its key card. A card's worth is then the
 // sum of a few lookups, with no branch on the table's values.
 
-using worth_terms::CardTerms;
-using worth_terms::kCounterSteps;
-using worth_terms::kLowestCounter;
-using worth_terms::kNoKey;
-using worth_terms::kTerms;
-using worth_terms::Term;
+inline constexpr int32_t kLowestCounter = -1;
+inline constexpr int32_t kCounterSteps = 16;
+inline constexpr int32_t kNoKey = 63;  // a bit no card sets in the human's-piles mask
+inline constexpr int32_t kTerms = 4;   // the most any row has: the graded sake cup
 
-using worth_terms::Compiled;
+struct Term {
+    uint8_t counter = 0;
+    uint8_t key = kNoKey;
+    uint8_t fallback = 0;
+    uint8_t value[kCounterSteps] = {};
+};
+
+struct CardTerms {
+    Term term[kTerms];
+};
+
+using Compiled = std::array<CardTerms, kCards>;
 
 constexpr int32_t CounterAt(int32_t step) { return step + kLowestCounter; }
 constexpr int32_t kHighestCounter = CounterAt(kCounterSteps - 1);
@@ -336,6 +345,11 @@ constexpr Compiled CompileGraded() {
     return compiled;
 }
 
+// By opponent, and how many terms each opponent's rows use.
+constexpr std::array<Compiled, kOpponents> kCompiled = {CompileFlat(), CompileCompanion(0),
+                                                        CompileGraded(), CompileCompanion(1)};
+constexpr std::array<int32_t, kOpponents> kTermCount = {3, 3, 4, 3};
+
 constexpr uint8_t StepOf(int32_t counter) {
     return static_cast<uint8_t>(std::clamp(counter, kLowestCounter, kHighestCounter) - kLowestCounter);
 }
@@ -363,22 +377,27 @@ uint64_t HumanPilesMask(const int8_t (&owner)[kCards]) {
 
 }  // namespace
 
-namespace worth_terms {
-
-constexpr std::array<Compiled, kOpponents> kCompiled = {CompileFlat(), CompileCompanion(0),
-                                                        CompileGraded(), CompileCompanion(1)};
-constexpr std::array<int32_t, kOpponents> kTermCount = {3, 3, 4, 3};
-
-}  // namespace worth_terms
-
 Weigher::Weigher(const Table& table, int32_t opponent) {
     const bool known = opponent >= 0 && opponent < kOpponents;
     opponent_ = known ? opponent : 0;
-    terms_ = known ? worth_terms::kTermCount[static_cast<size_t>(opponent)] : 0;
+    terms_ = known ? kTermCount[static_cast<size_t>(opponent)] : 0;
     humanPiles_ = HumanPilesMask(table.Owner);
     for (int32_t side = 0; side < 2; ++side) {
         for (int32_t c = 0; c < YakuCount; ++c) step_[side][c] = StepOf(table.YakuProgress[side][c]);
     }
+}
+
+Weigher::Worths Weigher::Worth(CardId card) const {
+    const CardTerms& terms = kCompiled[static_cast<size_t>(opponent_)][static_cast<size_t>(card)];
+    int32_t human = 0;
+    int32_t computer = 0;
+    for (int32_t t = 0; t < terms_; ++t) {
+        const Term& term = terms.term[t];
+        const bool keyTaken = ((humanPiles_ >> term.key) & 1U) != 0;
+        human += keyTaken ? term.fallback : term.value[step_[0][term.counter]];
+        computer += keyTaken ? term.fallback : term.value[step_[1][term.counter]];
+    }
+    return {human, computer};
 }
 
 int32_t CardWorth(const Table& table, int32_t opponent, int32_t side, int32_t card) {
