@@ -272,8 +272,7 @@ int32_t ScoreAfterPlay(Match& match, int8_t side) {
         if (side == 0) {
             answer = host.AskYesNo(texts::kAskKoiKoi, texts::kAskKoiKoiCaption);
         } else {
-            // The first opponent never plays on.
-            answer = table.OpponentId == 0 ? kNo : DecideKoiKoi(table, table.OpponentId);
+            answer = DecideKoiKoi(table, table.OpponentId);
         }
         host.NoteAsk(side, Question::KoiKoi, answer);
         if (side == 1) host.Pause(1500);

@@ -2,6 +2,7 @@
 #include "opponents/koikoi_decision.h"
 
 #include "opponents/move_choice.h"
+#include "opponents/roster.h"
 
 namespace koikoi {
 namespace {
@@ -68,7 +69,11 @@ constexpr CounterLimit kHumanFarLimits[] = {
     {MoonSake, 0},    {AnimalSet, 3},  {RibbonSet, 3},   {ChaffSet, 8},
 };
 
-int32_t DecideWhileHumanFar(const Table& table) {
+}  // namespace
+
+int32_t NeverPlayOn(const Table&) { return kNo; }
+
+int32_t PlayOnWhileHumanFar(const Table& table) {
     // Stopping at 10 mon or more wins the month outright.
     if (table.MonthMon[kComputer] + table.TodayMon[kComputer] > 9) return kNo;
     for (const CounterLimit& limit : kHumanFarLimits) {
@@ -76,6 +81,8 @@ int32_t DecideWhileHumanFar(const Table& table) {
     }
     return NearCountCombination(table, kComputer) ? kYes : kNo;
 }
+
+namespace {
 
 int32_t DecideWithChance(const Table& table, bool lookAhead) {
     if (!NearCountCombination(table, kComputer)) return kNo;
@@ -127,13 +134,12 @@ int32_t ComputerChance(const Table& table, bool lookAhead) {
     return -1;
 }
 
+int32_t PlayOnForSureSet(const Table& table) { return DecideWithChance(table, false); }
+int32_t PlayOnForLikelySet(const Table& table) { return DecideWithChance(table, true); }
+
 int32_t DecideKoiKoi(const Table& table, int32_t opponent) {
-    switch (opponent) {
-        case 1: return DecideWhileHumanFar(table);
-        case 2: return DecideWithChance(table, false);
-        case 3: return DecideWithChance(table, true);
-        default: return kNo;  // opponent 0 never plays on
-    }
+    const OpponentProfile* row = FindOpponent(opponent);
+    return row != nullptr ? row->decideKoiKoi(table) : kNo;
 }
 
 }  // namespace koikoi

@@ -17,8 +17,20 @@ int32_t HumanThreat(const Table& table);
 // it can expect to play before the day's last koi-koi question.
 int32_t ComputerChance(const Table& table, bool lookAhead);
 
-// kYes (6) to call koi-koi, kNo (7) to stop. Opponent 0 never plays on, so it
-// (and any opponent outside 0..3) gets 7.
+// The four ways of answering, each kYes (6) to call koi-koi or kNo (7) to
+// stop. 朱雀 never plays on. 青龍 plays on while stopping would not win the
+// month, the human is far from every combination and the computer is near
+// one more mon from animals, ribbons or chaff. 白虎 plays on when it is near
+// such a mon, can count on completing a set now and the human threatens
+// nothing; 玄武 likewise, counting also on set cards it can expect to
+// capture later in the day.
+int32_t NeverPlayOn(const Table& table);
+int32_t PlayOnWhileHumanFar(const Table& table);
+int32_t PlayOnForSureSet(const Table& table);
+int32_t PlayOnForLikelySet(const Table& table);
+
+// The answer of opponent `opponent` by its row of the opponent table; an
+// identifier no opponent has gets kNo.
 int32_t DecideKoiKoi(const Table& table, int32_t opponent);
 
 }  // namespace koikoi

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "opponents/roster.h"
+
 namespace koikoi {
 namespace {
 
@@ -345,10 +347,10 @@ constexpr Compiled CompileGraded() {
     return compiled;
 }
 
-// By opponent, and how many terms each opponent's rows use.
-constexpr std::array<Compiled, kOpponents> kCompiled = {CompileFlat(), CompileCompanion(0),
-                                                        CompileGraded(), CompileCompanion(1)};
-constexpr std::array<int32_t, kOpponents> kTermCount = {3, 3, 4, 3};
+// By Valuation, and how many terms each table's rows use.
+constexpr std::array<Compiled, kValuations> kCompiled = {CompileFlat(), CompileCompanion(0),
+                                                         CompileGraded(), CompileCompanion(1)};
+constexpr std::array<int32_t, kValuations> kTermCount = {3, 3, 4, 3};
 
 constexpr uint8_t StepOf(int32_t counter) {
     return static_cast<uint8_t>(std::clamp(counter, kLowestCounter, kHighestCounter) - kLowestCounter);
@@ -378,9 +380,9 @@ uint64_t HumanPilesMask(const int8_t (&owner)[kCards]) {
 }  // namespace
 
 Weigher::Weigher(const Table& table, int32_t opponent) {
-    const bool known = opponent >= 0 && opponent < kOpponents;
-    opponent_ = known ? opponent : 0;
-    terms_ = known ? kTermCount[static_cast<size_t>(opponent)] : 0;
+    const OpponentProfile* row = FindOpponent(opponent);
+    valuation_ = row != nullptr ? static_cast<int32_t>(row->valuation) : 0;
+    terms_ = row != nullptr ? kTermCount[static_cast<size_t>(valuation_)] : 0;
     humanPiles_ = HumanPilesMask(table.Owner);
     for (int32_t side = 0; side < 2; ++side) {
         for (int32_t c = 0; c < YakuCount; ++c) step_[side][c] = StepOf(table.YakuProgress[side][c]);
@@ -388,7 +390,7 @@ Weigher::Weigher(const Table& table, int32_t opponent) {
 }
 
 Weigher::Worths Weigher::Worth(CardId card) const {
-    const CardTerms& terms = kCompiled[static_cast<size_t>(opponent_)][static_cast<size_t>(card)];
+    const CardTerms& terms = kCompiled[static_cast<size_t>(valuation_)][static_cast<size_t>(card)];
     int32_t human = 0;
     int32_t computer = 0;
     for (int32_t t = 0; t < terms_; ++t) {

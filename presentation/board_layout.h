@@ -10,6 +10,7 @@
 #include "game/slot_positions.h"
 #include "game/table.h"
 #include "game/texts.h"
+#include "opponents/roster.h"
 #include "presentation/canvas.h"
 
 namespace koikoi {
@@ -144,6 +145,10 @@ inline constexpr SidePlaces kSidePlaces[2] = {
     },
 };
 
+// The turn label's and the announcements' fonts.
+inline constexpr TextFont kTurnLabelFont = {20, true};
+inline constexpr TextFont kAnnouncementFont = {30, false};
+
 // Colours (red, green, blue).
 inline constexpr Rgb kFeltColour = {34, 139, 34};
 inline constexpr Rgb kAnnouncementColour = {250, 220, 22};
@@ -164,10 +169,12 @@ inline void AppendText(char (&buffer)[kTextBufferSize], const char* text) {
     buffer[used + length] = '\0';
 }
 
-// The opponent's name as the board and the guide page show it. An identifier
-// outside the four opponents names nobody rather than reading past the table.
+// The opponent's name as the board, the guide page and the record table
+// show it. An identifier no opponent has names nobody rather than reading
+// past the table.
 constexpr const char* OpponentName(uint32_t opponentId) {
-    return opponentId < static_cast<uint32_t>(kOpponents) ? texts::kOpponentNames[opponentId] : "";
+    const bool known = opponentId < static_cast<uint32_t>(kOpponents);
+    return known ? ShiftJisText(kOpponentTable[opponentId].name) : "";
 }
 
 }  // namespace koikoi

@@ -124,7 +124,7 @@ void PaintTurnLabel(const Table& table, Canvas& canvas) {
         AppendText(text, texts::kOpponentTurnTail);
     }
     const SidePlaces& places = kSidePlaces[side];
-    canvas.TextBox(places.turnBox, TextFont::TurnLabel, places.turnColour, text);
+    canvas.TextBox(places.turnBox, kTurnLabelFont, places.turnColour, text);
 }
 
 // The prompts ask the human only. The field prompt replaces the hand prompt
@@ -198,7 +198,7 @@ bool BuildAnnouncement(const Table& table, int32_t message, int32_t amount, Text
 void PaintAnnouncement(const Table& table, Canvas& canvas, int32_t message, int32_t amount) {
     TextBuffer text = "";
     if (!BuildAnnouncement(table, message, amount, text)) return;
-    canvas.TextBox(kAnnouncementBox, TextFont::Announcement, kAnnouncementColour, text);
+    canvas.TextBox(kAnnouncementBox, kAnnouncementFont, kAnnouncementColour, text);
     canvas.Present();
 }
 

@@ -17,13 +17,14 @@ struct Box {
     friend constexpr bool operator==(Box, Box) = default;
 };
 
-// The fonts of the board, the guide page and the record table, all "MS 明朝"
-// in Shift-JIS.
-enum class TextFont : uint8_t {
-    TurnLabel,     // cell height 20, bold
-    Announcement,  // cell height 30
-    Page,          // cell height 16, the guide page
-    RecordTable,   // cell height 14, bold, the record dialog's table
+// A text's font: "MS 明朝" in Shift-JIS, at a character cell height in
+// pixels of the surface drawn on (board pixels for the board and the guide
+// page), bold or of the default weight. It travels with every text call, so
+// a front-end needs no table of sizes of its own.
+struct TextFont {
+    int32_t size;
+    bool bold;
+    friend constexpr bool operator==(TextFont, TextFont) = default;
 };
 
 enum class TextLayout : uint8_t {

@@ -22,13 +22,11 @@ constexpr const char* kHeaders[kRecordTableColumns] = {
     texts::kRecordHeader6, texts::kRecordHeader7, texts::kRecordHeader8,
 };
 
-// Row colours by OpponentId: 朱雀, 青龍, 白虎, 玄武.
-constexpr Rgb kRowColours[kOpponents] = {
-    {251, 152, 136},
-    {74, 245, 167},
-    {237, 251, 220},
-    {202, 175, 197},
-};
+// An opponent's row in the colour of its row of the opponent table.
+constexpr Rgb RowColour(int32_t opponent) {
+    const OpponentColour colour = kOpponentTable[static_cast<size_t>(opponent)].colour;
+    return {colour.r, colour.g, colour.b};
+}
 
 constexpr Box CellBox(int32_t column, int32_t top) {
     return {column * kColumnPitch, top, column * kColumnPitch + kColumnWidth, top + kRowHeight};
@@ -52,7 +50,7 @@ void FormatCell(char (&buffer)[48], const RecordSummary& row, int32_t opponent, 
 
 void PaintRecordTable(Canvas& canvas, const RecordSummary (&summary)[kOpponents]) {
     for (int32_t column = 0; column < kRecordTableColumns; ++column) {
-        canvas.Text(CellBox(column, 0), TextFont::RecordTable, kTextColour, TextLayout::CentredLine,
+        canvas.Text(CellBox(column, 0), kRecordTableFont, kTextColour, TextLayout::CentredLine,
                     kHeaders[column]);
     }
     for (int32_t opponent = 0; opponent < kOpponents; ++opponent) {
@@ -61,8 +59,8 @@ void PaintRecordTable(Canvas& canvas, const RecordSummary (&summary)[kOpponents]
             char cell[48];
             FormatCell(cell, summary[opponent], opponent, column);
             // A rectangle outlined and filled in one colour is a plain fill.
-            canvas.Fill(CellBox(column, top), kRowColours[opponent]);
-            canvas.Text(CellBox(column, top), TextFont::RecordTable, kTextColour,
+            canvas.Fill(CellBox(column, top), RowColour(opponent));
+            canvas.Text(CellBox(column, top), kRecordTableFont, kTextColour,
                         TextLayout::CentredLine, cell);
         }
     }

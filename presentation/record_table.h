@@ -14,6 +14,7 @@ namespace koikoi {
 inline constexpr int32_t kRecordTableColumns = 9;
 inline constexpr int32_t kRecordTableWidth = 60 * (kRecordTableColumns - 1) + 58;
 inline constexpr int32_t kRecordTableHeight = 20 * (kOpponents + 1);
+inline constexpr TextFont kRecordTableFont = {14, true};
 
 // Paints the header row (text only) and, for each opponent, nine cells filled
 // in the opponent's colour holding its name, its months, its six result

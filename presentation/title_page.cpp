@@ -33,7 +33,7 @@ inline constexpr Box kOpponentLineBox = {16, 326, 590, 343};
 void PaintTitle(Canvas& canvas, uint8_t opponentId) {
     canvas.Fill(kPage, kPageColour);
     for (const Paragraph& paragraph : kGuide) {
-        canvas.Text(paragraph.box, TextFont::Page, kGuideColour, TextLayout::WordWrap,
+        canvas.Text(paragraph.box, kPageFont, kGuideColour, TextLayout::WordWrap,
                     paragraph.text);
     }
 
@@ -43,7 +43,7 @@ void PaintTitle(Canvas& canvas, uint8_t opponentId) {
     AppendText(line, texts::kPage9Head);
     AppendText(line, OpponentName(opponentId));
     AppendText(line, texts::kPage9Tail);
-    canvas.Text(kOpponentLineBox, TextFont::Page, kOpponentLineColour, TextLayout::WordWrap, line);
+    canvas.Text(kOpponentLineBox, kPageFont, kOpponentLineColour, TextLayout::WordWrap, line);
 
     canvas.PresentPage();
 }

@@ -11,6 +11,7 @@ namespace koikoi {
 // has that outer size too.
 inline constexpr int32_t kPageWidth = 600;
 inline constexpr int32_t kPageHeight = 400;
+inline constexpr TextFont kPageFont = {16, false};
 
 // Paints the white guide page into the canvas's top-left 600 x 400 pixels,
 // naming the chosen opponent in red, and copies that corner to the window.

@@ -28,17 +28,7 @@ RECT ToRect(Box box) {
 }
 
 HFONT CreateFontFor(TextFont font) {
-    switch (font) {
-        case TextFont::TurnLabel:
-            return CreateMinchoFont(20, FW_BOLD);
-        case TextFont::Announcement:
-            return CreateMinchoFont(30, 0);
-        case TextFont::RecordTable:
-            return CreateMinchoFont(14, FW_BOLD);
-        case TextFont::Page:
-            break;
-    }
-    return CreateMinchoFont(16, 0);
+    return CreateMinchoFont(font.size, font.bold ? FW_BOLD : 0);
 }
 
 UINT DrawFlagsFor(TextLayout layout) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "presentation/board_layout.h"
 #include "presentation/board_painter.h"
 #include "tests/presentation/recording.h"
 
@@ -105,7 +106,7 @@ TEST(PaintBoardAnnouncements, TextsByteForByteInTheAnnouncementBox) {
         EXPECT_EQ(boxes[0].text, row.text);
         EXPECT_EQ(boxes[0].box, (Box{206, 276, 806, 316}));
         EXPECT_EQ(boxes[0].colour, (Rgb{250, 220, 22}));
-        EXPECT_EQ(boxes[0].font, TextFont::Announcement);
+        EXPECT_EQ(boxes[0].font, kAnnouncementFont);
         // Every announcement fits the 41 bytes the box was made for.
         EXPECT_LE(boxes[0].text.size() + 1, 41u);
     }
@@ -151,7 +152,7 @@ TEST(PaintBoardTurnLabel, NameAndBoxOfTheSideToPlay) {
         EXPECT_EQ(boxes[0].text, row.text);
         EXPECT_EQ(boxes[0].box, row.box);
         EXPECT_EQ(boxes[0].colour, row.colour);
-        EXPECT_EQ(boxes[0].font, TextFont::TurnLabel);
+        EXPECT_EQ(boxes[0].font, kTurnLabelFont);
     }
     EXPECT_TRUE(CallsOf(Paint(TableWithTurn(0, 0), SceneScores), Op::TextBox).empty());
 }

@@ -36,7 +36,7 @@ TEST(PaintRecordTable, HeaderTextsThenFourRowsOfFilledCells) {
     }
     for (const Call& call : log) {
         if (call.op != Op::Text) continue;
-        EXPECT_EQ(call.font, TextFont::RecordTable);
+        EXPECT_EQ(call.font, kRecordTableFont);
         EXPECT_EQ(call.layout, TextLayout::CentredLine);
         EXPECT_EQ(call.colour, (Rgb{0, 0, 0}));
     }

@@ -45,7 +45,7 @@ TEST(PaintTitle, ParagraphsInTheirBoxesIntroductionFirstThenBulletPoints) {
     for (size_t i = 0; i < texts.size(); ++i) {
         SCOPED_TRACE(::testing::Message() << "paragraph " << i + 1);
         EXPECT_EQ(texts[i].box, boxes[i]);
-        EXPECT_EQ(texts[i].font, TextFont::Page);
+        EXPECT_EQ(texts[i].font, kPageFont);
         EXPECT_EQ(texts[i].layout, TextLayout::WordWrap);
         EXPECT_EQ(texts[i].colour, (i < 8 ? Rgb{0, 0, 0} : Rgb{255, 0, 0}));
         // Paragraphs 5 to 9 are the bullet points, indented to x = 16.

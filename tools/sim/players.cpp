@@ -149,9 +149,7 @@ int32_t AnswerHumanKoiKoi(const Table& table, Player player, Random& random, dou
         return draw < chance ? kYes : kNo;
     }
     if (player == Player::Greedy) return kNo;
-    const int32_t opponent = SeatedOpponent(player);
-    // As in the flow: the first opponent never plays on.
-    return opponent == 0 ? kNo : DecideKoiKoi(MirrorSides(table), opponent);
+    return DecideKoiKoi(MirrorSides(table), SeatedOpponent(player));
 }
 
 }  // namespace koikoi::sim
