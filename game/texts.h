@@ -80,6 +80,8 @@ inline constexpr char kPage9Head[] = "\x81" "E\x8C\xBB\x8D\xDD\x90\xDD\x92\xE8\x
 inline constexpr char kPage9Tail[] = " \x81v\x82\xC5\x82\xB7\x81" "B";
 // Kanemiro「来い来い」(ver1.02)
 inline constexpr char kWindowTitle[] = "Kanemiro\x81u\x97\x88\x82\xA2\x97\x88\x82\xA2\x81v(ver1.02)";
+// 来い来い
+inline constexpr char kShortTitle[] = "\x97\x88\x82\xA2\x97\x88\x82\xA2";
 // 終了してよろしいか？
 inline constexpr char kAskClose[] = "\x8FI\x97\xB9\x82\xB5\x82\xC4\x82\xE6\x82\xEB\x82\xB5\x82\xA2\x82\xA9\x81H";
 // 確認
@@ -171,9 +173,6 @@ inline constexpr char kImportCaption[] = "\x90\xED\x90\xD1\x82\xCC\x93\xC7\x82\x
 // このファイルは戦績ファイル（result.dat）ではありません。\n戦績は何も変更していません。
 inline constexpr char kImportNotRecords[] = "\x82\xB1\x82\xCC\x83t\x83@\x83" "C\x83\x8B\x82\xCD\x90\xED\x90\xD1\x83t\x83@\x83" "C\x83\x8B\x81iresult.dat\x81j\x82\xC5\x82\xCD\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81" "B\x0A\x90\xED\x90\xD1\x82\xCD\x89\xBD\x82\xE0\x95\xCF\x8DX\x82\xB5\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82\xF1\x81" "B";
 
-inline constexpr const char* kOpponentNames[4] = {kOpponentName0, kOpponentName1,
-                                                  kOpponentName2, kOpponentName3};
-
 }  // namespace koikoi::texts
 
 namespace koikoi {
@@ -217,6 +216,7 @@ enum class TextId : uint16_t {
     Page9Head,
     Page9Tail,
     WindowTitle,
+    ShortTitle,
     AskClose,
     AskCloseCaption,
     Closing,
@@ -264,7 +264,7 @@ enum class TextId : uint16_t {
     ImportNotRecords,
 };
 
-inline constexpr int32_t kTextCount = 82;
+inline constexpr int32_t kTextCount = 83;
 
 // The texts' names (as in texts.tsv) and the Shift-JIS texts, by TextId.
 inline constexpr const char* kTextNames[kTextCount] = {
@@ -305,6 +305,7 @@ inline constexpr const char* kTextNames[kTextCount] = {
     "kPage9Head",
     "kPage9Tail",
     "kWindowTitle",
+    "kShortTitle",
     "kAskClose",
     "kAskCloseCaption",
     "kClosing",
@@ -389,6 +390,7 @@ inline constexpr const char* kShiftJisTexts[kTextCount] = {
     texts::kPage9Head,
     texts::kPage9Tail,
     texts::kWindowTitle,
+    texts::kShortTitle,
     texts::kAskClose,
     texts::kAskCloseCaption,
     texts::kClosing,

@@ -4,30 +4,18 @@
 
 #include <ctime>
 
-#include "files/layout.h"
-#include "game/slot_positions.h"
-#include "game/texts.h"
 #include "files/temporaries.h"
 #include "shell/windows/main_window.h"
-#include "shell/windows/wide_text.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int showCommand) {
     using namespace koikoi;
 
+    // The shuffles draw from a generator seeded with the time in seconds.
+    MainWindow window(instance, static_cast<uint64_t>(std::time(nullptr)));
     // Read before any window exists, so a failure message has no owner; a
     // missing or damaged file is replaced by the shipped layout.
-    SlotPositions positions{};
-    switch (LoadLayout(kLayoutFile, positions)) {
-        case LayoutStatus::Ok:
-            break;
-        case LayoutStatus::NotFound:
-            ShowMessage(nullptr, texts::kFileNotFound, texts::kFileCaption, MB_OK);
-            break;
-        case LayoutStatus::Damaged:
-            ShowMessage(nullptr, texts::kLayoutNotRead, texts::kFileCaption, MB_OK);
-            break;
-    }
+    window.controller().LoadLayout(kLayoutFile);
 
     // A crash in the middle of a record write leaves its temporary file;
     // those of copies of the game still running stay theirs.
@@ -36,8 +24,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     if (!MainWindow::RegisterWindowClass(instance)) {
         return 0;
     }
-    // The shuffles draw from a generator seeded with the time in seconds.
-    MainWindow window(instance, positions, static_cast<uint64_t>(std::time(nullptr)));
     // Without a window no quit message would ever come to end the loop.
     if (window.Create(showCommand) == nullptr) {
         return 0;

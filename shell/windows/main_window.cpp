@@ -1,14 +1,11 @@
-// The main window: start-up of the window, the window procedure's handlers,
-// the popup menu, closing, Pause, and the Host calls of the match flow.
+// The main window: the class, the window procedure's handlers, the popup
+// menu, and the Windows side of the window controller.
 #include "shell/windows/main_window.h"
 
 #include <shellapi.h>
 
-#include "files/card_sheet.h"
-#include "files/records.h"
 #include "game/texts.h"
-#include "presentation/board_painter.h"
-#include "presentation/title_page.h"
+#include "presentation/record_table.h"
 #include "resources/resource_ids.h"
 #include "shell/windows/record_dialog.h"
 #include "shell/windows/wide_text.h"
@@ -31,13 +28,22 @@ void EnableItem(HMENU menu, UINT id, bool enabled) {
     EnableMenuItem(menu, id, UINT{MF_BYCOMMAND} | state);
 }
 
+UINT BoxFlags(BoxKind kind) {
+    switch (kind) {
+        case BoxKind::YesNo:
+            return MB_YESNO;
+        case BoxKind::YesNoQuestion:
+            return MB_YESNO | MB_ICONQUESTION;
+        case BoxKind::Ok:
+            break;
+    }
+    return MB_OK;
+}
+
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, const SlotPositions& positions, uint64_t seed)
-    : instance_(instance),
-      random_(seed),
-      positions_(positions),
-      match_{table_, *this, random_, positions_} {}
+MainWindow::MainWindow(HINSTANCE instance, uint64_t seed)
+    : instance_(instance), controller_(*this, canvas_, kRecordFile, seed) {}
 
 bool MainWindow::RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
@@ -66,8 +72,8 @@ HWND MainWindow::Create(int showCommand) {
     }
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-    SetTimer(window_, kTitleTimer, kTitleTimerMs, nullptr);
-    ReportCardSheet();
+    SetTimer(window_, kTitleTimer, static_cast<UINT>(kTitleTimerMs), nullptr);
+    controller_.ReportCardSheet(CheckCardSheet(kSheetFile), canvas_.SheetLoaded());
     return window_;
 }
 
@@ -93,16 +99,18 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCreate();
             return 0;
         case WM_DESTROY:
-            OnDestroy();
+            canvas_.Release();
+            PostQuitMessage(0);
             return 0;
         case WM_PAINT:
             OnPaint();
             return 0;
         case WM_CLOSE:
-            OnClose();
+            controller_.OnCloseRequest();
             return 0;
         case WM_COMMAND:
-            return OnCommand(wParam, lParam);
+            if (controller_.OnCommand(LOWORD(wParam))) return 0;
+            return DefWindowProcW(window_, message, wParam, lParam);
         case WM_TIMER:
             OnTimer(wParam);
             return 0;
@@ -113,7 +121,7 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             OnRightButtonDown(lParam);
             return 0;
         case WM_LBUTTONDOWN:
-            OnLeftButtonDown(lParam);
+            controller_.OnBoardClick(LOWORD(lParam), HIWORD(lParam));
             return 0;
         default:
             return DefWindowProcW(window_, message, wParam, lParam);
@@ -121,15 +129,9 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::OnCreate() {
-    view_ = FitBoardToScreen(GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN));
-    match_.viewScale = view_.scale;
-    canvas_.Create(window_, WideFromShiftJis(kSheetFile).c_str(), view_.width, view_.height);
-    table_.GameState = StateNoGame;
-}
-
-void MainWindow::OnDestroy() {
-    canvas_.Release();
-    PostQuitMessage(0);
+    const ViewFit& view =
+        controller_.FitView(GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN));
+    canvas_.Create(window_, WideFromShiftJis(kSheetFile).c_str(), view.width, view.height);
 }
 
 void MainWindow::OnPaint() {
@@ -141,66 +143,16 @@ void MainWindow::OnPaint() {
     EndPaint(window_, &paint);
 }
 
-void MainWindow::OnClose() {
-    const bool busy = InsidePause();
-    const int32_t answer =
-        ShowMessage(window_, texts::kAskClose, texts::kAskCloseCaption, MB_YESNO | MB_ICONQUESTION);
-    switch (CloseOutcomeFor(busy, answer)) {
-        case CloseOutcome::Stay:
-            break;
-        case CloseOutcome::DestroyNow:
-            ::DestroyWindow(window_);
-            break;
-        case CloseOutcome::DeferToSequence:
-            ShowMessage(window_, texts::kClosing, texts::kClosingCaption, MB_OK);
-            quitRequested_ = true;
-            break;
-    }
-}
-
-LRESULT MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
-    switch (LOWORD(wParam)) {
-        case IDM_GAME_START:
-            StartGameCommand();
-            return 0;
-        case IDM_GAME_SET:
-            GameSetCommand();
-            return 0;
-        case IDM_SHOW_RECORDS:
-            ShowRecordsCommand();
-            return 0;
-        case IDM_RULES:
-            RulesCommand();
-            return 0;
-        case IDM_EXIT:
-            // Offered only on the title screen; a stray command during a game
-            // must not pull the window from under the running sequence.
-            if (table_.GameState == StateNoGame) {
-                ::DestroyWindow(window_);
-            }
-            return 0;
-        default:
-            return DefWindowProcW(window_, WM_COMMAND, wParam, lParam);
-    }
-}
-
 void MainWindow::OnTimer(WPARAM timerId) {
     if (timerId != kTitleTimer) {
         return;
     }
     KillTimer(window_, kTitleTimer);
-    RepaintTitle();
-}
-
-void MainWindow::RepaintTitle() {
-    canvas_.AcquireWindow();
-    PaintTitle(canvas_, table_.OpponentId);
-    canvas_.ReleaseWindow();
+    controller_.OnTitleTimer();
 }
 
 void MainWindow::OnMenuOpening(HMENU menu) {
-    const MenuEnabling enabling =
-        MenuEnablingFor(table_.GameState, recordDialog_ != nullptr && IsWindow(recordDialog_));
+    const MenuEnabling enabling = controller_.Menu();
     EnableItem(menu, IDM_SHOW_RECORDS, enabling.showRecords);
     EnableItem(menu, IDM_GAME_START, enabling.gameStart);
     EnableItem(menu, IDM_EXIT, enabling.exit);
@@ -208,7 +160,7 @@ void MainWindow::OnMenuOpening(HMENU menu) {
 }
 
 void MainWindow::OnRightButtonDown(LPARAM lParam) {
-    if (!MenuOffered(table_.GameState)) {
+    if (!controller_.MenuOffered()) {
         return;
     }
     HMENU menu = LoadMenuW(instance_, L"MYMENU");
@@ -221,72 +173,19 @@ void MainWindow::OnRightButtonDown(LPARAM lParam) {
     DestroyMenu(menu);
 }
 
-void MainWindow::OnLeftButtonDown(LPARAM lParam) {
-    HandleBoardClick(match_, LOWORD(lParam), HIWORD(lParam));
+void MainWindow::RecordDialogGone() {
+    recordDialog_ = nullptr;
+    controller_.OnPanelGone();
 }
 
-void MainWindow::StartGameCommand() {
-    // The flow is not re-entrant: a start is only taken on the title screen.
-    if (table_.GameState != StateNoGame) {
-        return;
-    }
-    StartGame(match_);
+int32_t MainWindow::ShowBox(BoxOwner owner, BoxKind kind, const char* text, const char* caption) {
+    HWND ownerWindow = owner == BoxOwner::Window        ? window_
+                       : owner == BoxOwner::RecordPanel ? recordDialog_
+                                                        : nullptr;
+    return ShowMessage(ownerWindow, text, caption, BoxFlags(kind));
 }
 
-void MainWindow::GameSetCommand() {
-    if (table_.GameState == StateNoGame) {
-        return;
-    }
-    table_.GameState = StateNoGame;
-    // The window is whitened, not the canvas: until the timer repaints the
-    // guide page, a repaint still shows the corner of the last board.
-    HDC dc = GetDC(window_);
-    PatBlt(dc, 0, 0, kBoardWidth, kBoardHeight, WHITENESS);
-    ReleaseDC(window_, dc);
-    MoveWindow(window_, kTitleLeft, kTitleTop, kTitleWidth, kTitleHeight, TRUE);
-    SetTimer(window_, kTitleTimer, kTitleTimerMs, nullptr);
-}
-
-void MainWindow::ShowRecordsCommand() {
-    if (recordDialog_ != nullptr && IsWindow(recordDialog_)) {
-        return;
-    }
-    recordDialog_ = OpenRecordDialog(*this);
-}
-
-void MainWindow::RulesCommand() {
-    const std::wstring page = WideFromShiftJis(kRulesFile);
-    const DWORD attributes = GetFileAttributesW(page.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        ShowMessage(window_, texts::kRulesNotFound, texts::kFileCaption, MB_OK);
-        return;
-    }
-    // The page is there: what the system does with it (no application for
-    // it, say) is its own business, and the result is not examined.
-    ShellExecuteW(window_, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-// The game runs on without the card sheet (the cards are not drawn and the
-// clicks still count), so the player is told once, when the window shows.
-void MainWindow::ReportCardSheet() {
-    const SheetStatus status = CheckCardSheet(kSheetFile);
-    if (status == SheetStatus::NotFound) {
-        ShowMessage(window_, texts::kSheetNotFound, texts::kFileCaption, MB_OK);
-    } else if (status == SheetStatus::Damaged || !canvas_.SheetLoaded()) {
-        ShowMessage(window_, texts::kSheetNotRead, texts::kFileCaption, MB_OK);
-    }
-}
-
-void MainWindow::PaintBoard(int32_t scene, int32_t pauseBefore, int32_t message, int32_t amount,
-                            int32_t highlightSlot, int32_t pauseAfter) {
-    koikoi::PaintBoard(table_, positions_, canvas_, *this, scene, pauseBefore, message, amount,
-                       highlightSlot, pauseAfter);
-}
-
-void MainWindow::Pause(int32_t ms) {
-    ++pauseDepth_;
-    // The whole time is slept in one piece: the window is frozen meanwhile
-    // and catches up on its queue afterwards.
+void MainWindow::SleepAndDispatch(int32_t ms) {
     if (ms > 0) {
         Sleep(static_cast<DWORD>(ms));
     }
@@ -300,19 +199,32 @@ void MainWindow::Pause(int32_t ms) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    --pauseDepth_;
 }
 
-int32_t MainWindow::AskYesNo(const char* text, const char* caption) {
-    return ShowMessage(window_, text, caption, MB_YESNO);
+void MainWindow::ShowGameMode(const ViewFit& view) {
+    MoveWindow(window_, 0, 0, view.width + kGameFrameWidth, view.height + kGameFrameHeight, TRUE);
 }
 
-void MainWindow::Tell(const char* text, const char* caption) {
-    ShowMessage(window_, text, caption, MB_OK);
+void MainWindow::ShowTitleMode() {
+    HDC dc = GetDC(window_);
+    PatBlt(dc, 0, 0, kBoardWidth, kBoardHeight, WHITENESS);
+    ReleaseDC(window_, dc);
+    MoveWindow(window_, kTitleLeft, kTitleTop, kTitleWidth, kTitleHeight, TRUE);
 }
 
-void MainWindow::EnterGameMode() {
-    MoveWindow(window_, 0, 0, view_.width + kGameFrameWidth, view_.height + kGameFrameHeight, TRUE);
+void MainWindow::StartTitleTimer(int32_t ms) {
+    SetTimer(window_, kTitleTimer, static_cast<UINT>(ms), nullptr);
+}
+
+bool MainWindow::OpenRulesPage() {
+    const std::wstring page = WideFromShiftJis(kRulesFile);
+    const DWORD attributes = GetFileAttributesW(page.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return false;
+    }
+    // The result is not examined.
+    ShellExecuteW(window_, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return true;
 }
 
 void MainWindow::DestroyWindow() {
@@ -321,20 +233,26 @@ void MainWindow::DestroyWindow() {
     }
 }
 
-void MainWindow::RecordMonthResult(int32_t opponent, int32_t kan) {
-    switch (koikoi::RecordMonthResult(kRecordFile, opponent, kan)) {
-        case RecordStatus::Ok:
-            break;
-        case RecordStatus::NotFound:
-            ShowMessage(window_, texts::kFileNotFound, texts::kFileCaption, MB_OK);
-            break;
-        case RecordStatus::WriteFailed:
-            ShowMessage(window_, texts::kFileNotWritten, texts::kFileCaption, MB_OK);
-            break;
-        case RecordStatus::BadArgument:
-            // The flow only settles months of 1 to 3 kan for opponents 0..3.
-            break;
+bool MainWindow::OpenRecordPanel(uint8_t opponent) {
+    recordDialog_ = OpenRecordDialog(*this, opponent);
+    return recordDialog_ != nullptr;
+}
+
+void MainWindow::CloseRecordPanel() {
+    if (recordDialog_ != nullptr && IsWindow(recordDialog_)) {
+        ::DestroyWindow(recordDialog_);
     }
+}
+
+void MainWindow::CheckOpponent(uint8_t opponent) {
+    CheckOpponentRadio(recordDialog_, opponent);
+}
+
+void MainWindow::PaintRecordPanel(const RecordSummary (&summary)[kOpponents]) {
+    HDC dc = GetDC(recordDialog_);
+    DcCanvas canvas(dc);
+    PaintRecordTable(canvas, summary);
+    ReleaseDC(recordDialog_, dc);
 }
 
 }  // namespace koikoi

@@ -1,24 +1,20 @@
-// The program's one window: its class, modes, menu, closing, the Pause that
-// keeps it answering during a game, and the Host the match flow talks to.
+// The program's one window: its class, the window procedure that hands the
+// window's messages to the window controller, and what the controller needs
+// of Windows (message boxes, the message queue, moving the window, timers,
+// the shell, the record dialog).
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "game/host.h"
-#include "game/random.h"
-#include "game/slot_positions.h"
-#include "game/table.h"
-#include "match/flow.h"
+#include "presentation/window_controller.h"
 #include "shell/windows/gdi_canvas.h"
-#include "presentation/window_rules.h"
 
 namespace koikoi {
 
 inline constexpr wchar_t kWindowClass[] = L"Window";
 inline constexpr UINT_PTR kTitleTimer = 1;
-inline constexpr UINT kTitleTimerMs = 100;
 
 // The data files, relative to the working directory.
 inline constexpr char kLayoutFile[] = "allocation.dat";
@@ -26,10 +22,10 @@ inline constexpr char kRecordFile[] = "result.dat";
 inline constexpr char kSheetFile[] = "hanaX.bmp";
 inline constexpr char kRulesFile[] = "koikoi.html";
 
-class MainWindow final : public Host {
+class MainWindow final : public WindowFrontEnd {
   public:
-    // `positions` were read before the window exists; `seed` feeds the shuffles.
-    MainWindow(HINSTANCE instance, const SlotPositions& positions, uint64_t seed);
+    // `seed` feeds the shuffles. No window exists until Create.
+    MainWindow(HINSTANCE instance, uint64_t seed);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -39,29 +35,26 @@ class MainWindow final : public Host {
     HWND Create(int showCommand);
 
     HWND handle() const { return window_; }
-    Table& table() { return table_; }
-    const ViewFit& view() const { return view_; }
+    WindowController& controller() { return controller_; }
     GdiCanvas& canvas() { return canvas_; }
     HINSTANCE instance() const { return instance_; }
 
-    // The record dialog reports its opening and closing here, so the menu can
-    // grey its item while it exists.
-    void SetRecordDialog(HWND dialog) { recordDialog_ = dialog; }
+    // The record dialog reports its end here.
+    void RecordDialogGone();
     HWND recordDialog() const { return recordDialog_; }
-    // Repaints the guide page now (the dialog's confirm button).
-    void RepaintTitle();
 
-    // Host
-    void PaintBoard(int32_t scene, int32_t pauseBefore, int32_t message, int32_t amount,
-                    int32_t highlightSlot, int32_t pauseAfter) override;
-    void Pause(int32_t ms) override;
-    int32_t AskYesNo(const char* text, const char* caption) override;
-    void Tell(const char* text, const char* caption) override;
-    void EnterGameMode() override;
-    bool InsidePause() const override { return pauseDepth_ > 0; }
-    bool QuitRequested() const override { return quitRequested_; }
+    // WindowFrontEnd
+    int32_t ShowBox(BoxOwner owner, BoxKind kind, const char* text, const char* caption) override;
+    void SleepAndDispatch(int32_t ms) override;
+    void ShowGameMode(const ViewFit& view) override;
+    void ShowTitleMode() override;
+    void StartTitleTimer(int32_t ms) override;
+    bool OpenRulesPage() override;
     void DestroyWindow() override;
-    void RecordMonthResult(int32_t opponent, int32_t kan) override;
+    bool OpenRecordPanel(uint8_t opponent) override;
+    void CloseRecordPanel() override;
+    void CheckOpponent(uint8_t opponent) override;
+    void PaintRecordPanel(const RecordSummary (&summary)[kOpponents]) override;
 
   private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -69,34 +62,16 @@ class MainWindow final : public Host {
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     void OnCreate();
-    void OnDestroy();
     void OnPaint();
-    void OnClose();
-    LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     void OnTimer(WPARAM timerId);
     void OnMenuOpening(HMENU menu);
     void OnRightButtonDown(LPARAM lParam);
-    void OnLeftButtonDown(LPARAM lParam);
-
-    void StartGameCommand();
-    void GameSetCommand();
-    void ShowRecordsCommand();
-    void RulesCommand();
-    void ReportCardSheet();
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
     HWND recordDialog_ = nullptr;
-    Table table_{};
-    Random random_;
-    const SlotPositions& positions_;
-    ViewFit view_{kBoardWidth, kBoardHeight, 1.0f};
     GdiCanvas canvas_;
-    Match match_;
-    // BusyFlag: set while a Pause runs. A depth rather than a flag, so that a
-    // pause nested inside another cannot clear it while the outer one drains.
-    int32_t pauseDepth_ = 0;
-    bool quitRequested_ = false;
+    WindowController controller_;
 };
 
 }  // namespace koikoi

@@ -1,20 +1,26 @@
-// The opponent and record dialog: choosing the opponent, resetting the
-// record, and the record table painted once, 60 ms after the dialog opens.
+// The opponent and record dialog: its radios and buttons handed to the
+// window controller, and the timer that has the record table painted once,
+// a moment after the dialog opens.
 #include "shell/windows/record_dialog.h"
 
-#include "game/texts.h"
-#include "presentation/record_table.h"
 #include "resources/resource_ids.h"
-#include "shell/windows/gdi_canvas.h"
 #include "shell/windows/main_window.h"
-#include "shell/windows/wide_text.h"
 
 namespace koikoi {
 
 namespace {
 
 constexpr UINT_PTR kTableTimer = 1;
-constexpr UINT kTableTimerMs = 60;
+
+// The dialog's four radios: the Windows program offers the four opponents
+// of its record file.
+constexpr int32_t kRadios = 4;
+
+// What the dialog is opened with: its owner and the opponent to check.
+struct Opening {
+    MainWindow* main;
+    uint8_t opponent;
+};
 
 // The main window, stored with the dialog when it opens; null before.
 MainWindow* StoredOwnerOf(HWND dialog) {
@@ -22,90 +28,40 @@ MainWindow* StoredOwnerOf(HWND dialog) {
 }
 
 // For the messages that come after the opening stored it.
-MainWindow& OwnerOf(HWND dialog) {
-    return *StoredOwnerOf(dialog);
+WindowController& ControllerOf(HWND dialog) {
+    return StoredOwnerOf(dialog)->controller();
 }
 
-void CheckOpponentRadio(HWND dialog, uint8_t opponent) {
-    for (int32_t i = 0; i < kOpponents; ++i) {
-        const WPARAM state = i == opponent ? BST_CHECKED : BST_UNCHECKED;
-        SendMessageW(GetDlgItem(dialog, IDC_OPPONENT_FIRST + i), BM_SETCHECK, state, 0);
-    }
-}
-
-// The first checked radio names the opponent; none checked gives the last.
-uint8_t CheckedOpponent(HWND dialog) {
-    for (int32_t i = 0; i < kOpponents - 1; ++i) {
+// The first checked radio's opponent, or -1 when none is checked.
+int32_t FirstCheckedRadio(HWND dialog) {
+    for (int32_t i = 0; i < kRadios; ++i) {
         if (SendMessageW(GetDlgItem(dialog, IDC_OPPONENT_FIRST + i), BM_GETCHECK, 0, 0) ==
             BST_CHECKED) {
-            return static_cast<uint8_t>(i);
+            return i;
         }
     }
-    return kOpponents - 1;
-}
-
-void OnTableTimer(HWND dialog) {
-    KillTimer(dialog, kTableTimer);
-    RecordSummary summary[kOpponents];
-    MainWindow& main = OwnerOf(dialog);
-    // A missing file is reported over the main window; the dialog stays
-    // without a table.
-    if (ReadRecordSummary(kRecordFile, summary) != RecordStatus::Ok) {
-        ShowMessage(main.handle(), texts::kFileNotFound, texts::kFileCaption, MB_OK);
-        return;
-    }
-    HDC dc = GetDC(dialog);
-    DcCanvas canvas(dc);
-    PaintRecordTable(canvas, summary);
-    ReleaseDC(dialog, dc);
-}
-
-void OnChooseOpponent(HWND dialog) {
-    MainWindow& main = OwnerOf(dialog);
-    Table& table = main.table();
-    if (table.GameState != StateNoGame) {
-        ShowMessage(dialog, texts::kNoOpponentChange, "", MB_OK);
-        CheckOpponentRadio(dialog, table.OpponentId);
-        return;
-    }
-    table.OpponentId = CheckedOpponent(dialog);
-    main.RepaintTitle();
-    DestroyWindow(dialog);
-}
-
-void OnResetRecords(HWND dialog) {
-    const Table& table = OwnerOf(dialog).table();
-    if (table.GameState != StateNoGame) {
-        ShowMessage(dialog, texts::kNoRecordReset, "", MB_OK);
-        return;
-    }
-    if (ShowMessage(dialog, texts::kAskReset, texts::kAskResetCaption, MB_YESNO) != IDYES) {
-        return;
-    }
-    // The table on screen keeps its old numbers until the dialog is opened again.
-    if (ResetRecords(kRecordFile) != RecordStatus::Ok) {
-        ShowMessage(OwnerOf(dialog).handle(), texts::kFileNotWritten, texts::kFileCaption, MB_OK);
-    }
+    return -1;
 }
 
 INT_PTR OnInitDialog(HWND dialog, LPARAM lParam) {
-    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    // An OpponentId outside 0..3 leaves every radio clear.
-    CheckOpponentRadio(dialog, OwnerOf(dialog).table().OpponentId);
-    SetTimer(dialog, kTableTimer, kTableTimerMs, nullptr);
+    const auto* opening = reinterpret_cast<const Opening*>(lParam);
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(opening->main));
+    CheckOpponentRadio(dialog, opening->opponent);
+    SetTimer(dialog, kTableTimer, static_cast<UINT>(kPanelTableDelayMs), nullptr);
     return TRUE;  // the platform puts the focus on the first control
 }
 
 INT_PTR OnDialogCommand(HWND dialog, WPARAM wParam) {
+    WindowController& controller = ControllerOf(dialog);
     switch (LOWORD(wParam)) {
         case IDCANCEL:
-            DestroyWindow(dialog);
+            controller.OnPanelClose();
             return TRUE;
         case IDC_CHOOSE_OPPONENT:
-            OnChooseOpponent(dialog);
+            controller.OnPanelChoose(FirstCheckedRadio(dialog));
             return TRUE;
         case IDC_RESET_RECORDS:
-            OnResetRecords(dialog);
+            controller.OnPanelReset();
             return TRUE;
         default:
             return FALSE;
@@ -113,6 +69,13 @@ INT_PTR OnDialogCommand(HWND dialog, WPARAM wParam) {
 }
 
 }  // namespace
+
+void CheckOpponentRadio(HWND dialog, uint8_t opponent) {
+    for (int32_t i = 0; i < kRadios; ++i) {
+        const WPARAM state = i == opponent ? BST_CHECKED : BST_UNCHECKED;
+        SendMessageW(GetDlgItem(dialog, IDC_OPPONENT_FIRST + i), BM_SETCHECK, state, 0);
+    }
+}
 
 INT_PTR CALLBACK RecordDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     // A dialog whose creation fails (a control that cannot be made) is
@@ -128,24 +91,26 @@ INT_PTR CALLBACK RecordDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
             if (wParam != kTableTimer) {
                 return FALSE;
             }
-            OnTableTimer(dialog);
+            KillTimer(dialog, kTableTimer);
+            ControllerOf(dialog).OnPanelTableDue();
             return TRUE;
         case WM_COMMAND:
             return OnDialogCommand(dialog, wParam);
         case WM_CLOSE:
-            DestroyWindow(dialog);
+            ControllerOf(dialog).OnPanelClose();
             return TRUE;
         case WM_DESTROY:
-            OwnerOf(dialog).SetRecordDialog(nullptr);
+            StoredOwnerOf(dialog)->RecordDialogGone();
             return TRUE;
         default:
             return FALSE;
     }
 }
 
-HWND OpenRecordDialog(MainWindow& main, const wchar_t* templateName) {
+HWND OpenRecordDialog(MainWindow& main, uint8_t opponent, const wchar_t* templateName) {
+    Opening opening{&main, opponent};
     HWND dialog = CreateDialogParamW(main.instance(), templateName, main.handle(),
-                                     RecordDialogProcedure, reinterpret_cast<LPARAM>(&main));
+                                     RecordDialogProcedure, reinterpret_cast<LPARAM>(&opening));
     if (dialog != nullptr) {
         ShowWindow(dialog, SW_SHOWNORMAL);
     }

@@ -1,9 +1,10 @@
-// The board's texts and prompts: announcements and the turn label, compared
-// byte for byte with the Shift-JIS they must carry, and the card prompts.
+// The board's texts and prompts: announcements and the turn label, each the
+// right pieces of the text table in the right order, and the card prompts.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "game/texts.h"
 #include "presentation/board_layout.h"
 #include "presentation/board_painter.h"
 #include "tests/presentation/recording.h"
@@ -11,53 +12,24 @@
 namespace koikoi::testing {
 namespace {
 
-// Shift-JIS pieces, spelled as bytes so the tests do not depend on the
-// compiler's execution character set.
-const std::string kHuman = "\x82\xA0\x82\xC8\x82\xBD";  // あなた
-const std::string kSuzaku = "\x8E\xE9\x90\x9D";         // 朱雀
-const std::string kSeiryu = "\x90\xC2\x97\xB4";         // 青龍
-const std::string kByakko = "\x94\x92\x8C\xD5";         // 白虎
-const std::string kGenbu = "\x8C\xBA\x95\x90";          // 玄武
-// 新しい年に入ります。対戦者は␣ … ␣です。
-const std::string kNewYearHead =
-    "\x90V\x82\xB5\x82\xA2\x94N\x82\xC9\x93\xFC\x82\xE8\x82\xDC\x82\xB7\x81"
-    "B\x91\xCE\x90\xED\x8E\xD2\x82\xCD ";
-const std::string kNewYearTail =
-    " \x82\xC5\x82\xB7\x81"
-    "B";
-// 新しい月に入ります。
-const std::string kNewMonth =
-    "\x90V\x82\xB5\x82\xA2\x8C\x8E\x82\xC9\x93\xFC\x82\xE8\x82\xDC\x82\xB7\x81"
-    "B";
-// 新しい一日が始ります。
-const std::string kNewDay =
-    "\x90V\x82\xB5\x82\xA2\x88\xEA\x93\xFA\x82\xAA\x8En\x82\xE8\x82\xDC\x82\xB7\x81"
-    "B";
-// の獲得した文数を今日文に加えます。 / …今月文に加えます。
-const std::string kAddToDay =
-    "\x82\xCC\x8Al\x93\xBE\x82\xB5\x82\xBD\x95\xB6\x90\x94\x82\xF0\x8D\xA1\x93\xFA\x95\xB6\x82\xC9"
-    "\x89\xC1\x82\xA6"
-    "\x82\xDC\x82\xB7\x81"
-    "B";
-const std::string kAddToMonth =
-    "\x82\xCC\x8Al\x93\xBE\x82\xB5\x82\xBD\x95\xB6\x90\x94\x82\xF0\x8D\xA1\x8C\x8E\x95\xB6\x82\xC9"
-    "\x89\xC1\x82\xA6"
-    "\x82\xDC\x82\xB7\x81"
-    "B";
-// 今月は … の勝、獲得貫数は␣ … ␣貫です。
-const std::string kMonthWonHead = "\x8D\xA1\x8C\x8E\x82\xCD";
-const std::string kMonthWonMiddle =
-    "\x82\xCC\x8F\x9F\x81"
-    "A\x8Al\x93\xBE\x8A\xD1\x90\x94\x82\xCD ";
-const std::string kMonthWonTail =
-    " \x8A\xD1\x82\xC5\x82\xB7\x81"
-    "B";
-// は「来い」を掛けました。
-const std::string kKoiKoi =
-    "\x82\xCD\x81u\x97\x88\x82\xA2\x81v\x82\xF0\x8A|\x82\xAF\x82\xDC\x82\xB5\x82\xBD\x81"
-    "B";
-// の番です
-const std::string kTurnTail = "\x82\xCC\x94\xD4\x82\xC5\x82\xB7";
+// The pieces the painter joins, from the text table: the tests check which
+// piece goes where, not the bytes of each.
+const std::string kHuman = texts::kHumanName;
+const std::string kSuzaku = texts::kOpponentName0;
+const std::string kSeiryu = texts::kOpponentName1;
+const std::string kByakko = texts::kOpponentName2;
+const std::string kGenbu = texts::kOpponentName3;
+const std::string kNewYearHead = texts::kMsgNewYearHead;
+const std::string kNewYearTail = texts::kMsgNewYearTail;
+const std::string kNewMonth = texts::kMsgNewMonth;
+const std::string kNewDay = texts::kMsgNewDay;
+const std::string kAddToDay = texts::kMsgAddToDayTail;
+const std::string kAddToMonth = texts::kMsgAddToMonthTail;
+const std::string kMonthWonHead = texts::kMsgMonthWonHead;
+const std::string kMonthWonMiddle = texts::kMsgMonthWonMiddle;
+const std::string kMonthWonTail = texts::kMsgMonthWonTail;
+const std::string kKoiKoi = texts::kMsgKoiKoiTail;
+const std::string kTurnTail = texts::kOpponentTurnTail;
 
 const SlotPositions kPositions = TellingPositions();
 
@@ -139,7 +111,7 @@ TEST(PaintBoardTurnLabel, NameAndBoxOfTheSideToPlay) {
         Rgb colour;
     };
     const Row rows[] = {
-        {0, 2, kHuman + kTurnTail, {4, 464, 144, 484}, {209, 248, 246}},
+        {0, 2, texts::kHumanTurn, {4, 464, 144, 484}, {209, 248, 246}},
         {1, 0, kSuzaku + kTurnTail, {872, 210, 1012, 230}, {246, 216, 244}},
         {1, 3, kGenbu + kTurnTail, {872, 210, 1012, 230}, {246, 216, 244}},
     };

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/texts.h"
+#include "presentation/board_layout.h"
 #include "tests/presentation/recording.h"
 
 namespace koikoi::testing {
@@ -101,7 +102,7 @@ TEST(PaintRecordTable, CellTextsInTheirFormats) {
             RecordSummary summary[4] = {};
             summary[o] = c.row;
             const std::vector<std::string> row = RowTexts(PaintTable(summary), o);
-            EXPECT_EQ(row[0], texts::kOpponentNames[o]);
+            EXPECT_EQ(row[0], OpponentName(static_cast<uint32_t>(o)));
             EXPECT_EQ(std::vector<std::string>(row.begin() + 1, row.end()), c.numbers)
                 << "opponent " << o << ", months " << c.row.months;
         }

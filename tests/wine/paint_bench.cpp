@@ -82,21 +82,24 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     if (lstrcmpA(commandLine, "bare") == 0) {
         return ShowBareWindow(instance);
     }
-    SlotPositions positions{};
-    if (LoadLayout(kLayoutFile, positions) != LayoutStatus::Ok) {
+    // Checked first: the window's own reading would stop at a message box.
+    SlotPositions layout{};
+    if (LoadLayout(kLayoutFile, layout) != LayoutStatus::Ok) {
         std::printf("error: no %s in the working folder\n", kLayoutFile);
         return 1;
     }
+    MainWindow window(instance, 1);
+    window.controller().LoadLayout(kLayoutFile);
     if (!MainWindow::RegisterWindowClass(instance)) {
         return 1;
     }
-    MainWindow window(instance, positions, 1);
     if (window.Create(SW_SHOWNORMAL) == nullptr || !window.canvas().SheetLoaded()) {
         std::printf("error: no window or no card sheet\n");
         return 1;
     }
-    DealBoard(window.table());
-    window.EnterGameMode();
+    WindowController& controller = window.controller();
+    DealBoard(controller.table());
+    controller.EnterGameMode();
     DrainMessages();
 
     LARGE_INTEGER frequency;
@@ -106,7 +109,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     for (int i = 0; i < kWarmUp + kRepaints; ++i) {
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
-        window.PaintBoard(SceneHandPrompt, 0, MsgNone, 0, kNoSlot, 0);
+        controller.PaintBoard(SceneHandPrompt, 0, MsgNone, 0, kNoSlot, 0);
         GdiFlush();
         QueryPerformanceCounter(&end);
         if (i >= kWarmUp) {
@@ -124,6 +127,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     std::printf("working set after a dealt board: %.1f MB\n",
                 static_cast<double>(workingSet) / 1048576.0);
     std::printf("median_ms=%.3f working_set_bytes=%zu\n", at(0.5), workingSet);
-    window.DestroyWindow();
+    controller.DestroyWindow();
     return 0;
 }

@@ -87,11 +87,10 @@ void CheckDialogCharset() {
 }
 
 void CheckDialogCreation() {
-    koikoi::SlotPositions positions{};
-    koikoi::MainWindow main(GetModuleHandleW(nullptr), positions, 1);
+    koikoi::MainWindow main(GetModuleHandleW(nullptr), 1);
     // Without the fix the destruction of the half-made dialog followed a
     // null owner and this process died here.
-    HWND broken = koikoi::OpenRecordDialog(main, L"BROKENDLG");
+    HWND broken = koikoi::OpenRecordDialog(main, 0, L"BROKENDLG");
     Expect(broken == nullptr, "a dialog that cannot be created gives no handle, and no crash");
     Expect(main.recordDialog() == nullptr, "the main window keeps no dialog");
 

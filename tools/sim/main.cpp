@@ -124,8 +124,8 @@ Command ParseCommand(int argc, char** argv) {
         } else if (!numeric) {
             Fail("not a number: " + flag + " " + value);
         } else if (flag == "--opponent") {
-            if (number < 0 || number > 3 || number != static_cast<int>(number))
-                Fail("--opponent takes 0..3");
+            if (number < 0 || number >= koikoi::kOpponents || number != static_cast<int>(number))
+                Fail("--opponent takes 0.." + std::to_string(koikoi::kOpponents - 1));
             command.options.opponent = static_cast<int32_t>(number);
         } else if (flag == "--seed") {
             if (number < 0) Fail("--seed takes a non-negative integer");

@@ -69,9 +69,6 @@ def header(rows):
         out.append("inline constexpr char %s[] = %s;" % (name, c_literal(text.encode("cp932"))))
     out += [
         "",
-        "inline constexpr const char* kOpponentNames[4] = {kOpponentName0, kOpponentName1,",
-        "                                                  kOpponentName2, kOpponentName3};",
-        "",
         "}  // namespace koikoi::texts",
         "",
         "namespace koikoi {",
