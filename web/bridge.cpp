@@ -5,6 +5,9 @@
 #include <emscripten.h>
 
 // clang-format off
+EM_JS(void, koikoi_js_start, (const char* facts, const char* const* names, const char* const* texts, int32_t count), {
+    Module.koikoi.start(facts, names, texts, count);
+});
 EM_ASYNC_JS(void, koikoi_js_wait_event, (int32_t* event), {
     await Module.koikoi.waitEvent(event);
 });
@@ -23,8 +26,8 @@ EM_JS(void, koikoi_js_copy_cell, (int32_t sx, int32_t sy, int32_t w, int32_t h, 
 EM_JS(void, koikoi_js_fill, (int32_t surface, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t rgb), {
     Module.koikoi.fill(surface, left, top, right, bottom, rgb);
 });
-EM_JS(void, koikoi_js_text, (int32_t surface, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t font, int32_t rgb, int32_t layout, int32_t boxed, int32_t boxRgb, const char* text), {
-    Module.koikoi.text(surface, left, top, right, bottom, font, rgb, layout, boxed, boxRgb, text);
+EM_JS(void, koikoi_js_text, (int32_t surface, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t size, int32_t bold, int32_t rgb, int32_t layout, int32_t boxed, int32_t boxRgb, const char* text), {
+    Module.koikoi.text(surface, left, top, right, bottom, size, bold, rgb, layout, boxed, boxRgb, text);
 });
 EM_JS(void, koikoi_js_frame, (int32_t x, int32_t y), {
     Module.koikoi.frame(x, y);
@@ -47,9 +50,6 @@ EM_JS(void, koikoi_js_whiten, (), {
 EM_JS(void, koikoi_js_open_rules, (), {
     Module.koikoi.openRules();
 });
-EM_JS(void, koikoi_js_publish, (const uint8_t* gameState, const uint8_t* opponent, const int32_t* cardSlots, const int32_t* slotX, const int32_t* slotY, const int32_t* busy), {
-    Module.koikoi.publish(gameState, opponent, cardSlots, slotX, slotY, busy);
-});
 EM_JS(void, koikoi_js_title_painted, (), {
     Module.koikoi.titlePainted();
 });
@@ -71,8 +71,8 @@ EM_JS(void, koikoi_js_panel_check, (int32_t opponent), {
 EM_JS(int32_t, koikoi_js_panel_checked, (), {
     return Module.koikoi.panelChecked();
 });
-EM_JS(void, koikoi_js_panel_summary, (const void* summary), {
-    Module.koikoi.panelSummary(summary);
+EM_JS(void, koikoi_js_panel_clear_table, (), {
+    Module.koikoi.panelClearTable();
 });
 EM_ASYNC_JS(int32_t, koikoi_js_records_load, (const char* path), {
     return await Module.koikoi.recordsLoad(UTF8ToString(path));
@@ -88,9 +88,6 @@ EM_JS(int32_t, koikoi_js_import_size, (), {
 });
 EM_JS(void, koikoi_js_import_take, (char* buffer, int32_t size), {
     Module.koikoi.importTake(buffer, size);
-});
-EM_ASYNC_JS(void, koikoi_js_storage_notice, (int32_t status), {
-    await Module.koikoi.storageNotice(status);
 });
 EM_JS(int32_t, koikoi_js_seed_switch, (uint32_t* seedHigh, uint32_t* seedLow), {
     return Module.koikoi.seedSwitch(seedHigh, seedLow);

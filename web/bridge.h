@@ -14,6 +14,14 @@
 
 extern "C" {
 
+// Hands the page, before anything else, the facts it must agree on with the
+// C++ (event kinds, command ids, menu bits, answers, timers, sizes; a JSON
+// object, see page_facts.cpp) and the text table: `count` names and their
+// Shift-JIS texts. The page then lays itself out, queues its size and
+// starts the guide page's timer.
+void koikoi_js_start(const char* factsJson, const char* const* names, const char* const* texts,
+                     int32_t count);
+
 // Events, each four integers: kind, then up to three arguments.
 // Waits until the page has queued one.
 void koikoi_js_wait_event(int32_t* event) KOIKOI_ASYNC_IMPORT(koikoi_js_wait_event);
@@ -24,13 +32,14 @@ void koikoi_js_post_event(int32_t kind, int32_t a, int32_t b);
 // Waits `ms` scaled by the page's pace switch; always yields to the browser.
 void koikoi_js_sleep(int32_t ms) KOIKOI_ASYNC_IMPORT(koikoi_js_sleep);
 
-// Canvas calls; `surface` 0 is the board, 1 the record panel's table.
+// Canvas calls on a surface (web_canvas.h); the font is a cell height in
+// pixels of the surface and a weight.
 void koikoi_js_copy_cell(int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t x, int32_t y);
 void koikoi_js_fill(int32_t surface, int32_t left, int32_t top, int32_t right, int32_t bottom,
                     int32_t rgb);
 void koikoi_js_text(int32_t surface, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                    int32_t font, int32_t rgb, int32_t layout, int32_t boxed, int32_t boxRgb,
-                    const char* shiftJis);
+                    int32_t size, int32_t bold, int32_t rgb, int32_t layout, int32_t boxed,
+                    int32_t boxRgb, const char* shiftJis);
 void koikoi_js_frame(int32_t x, int32_t y);
 void koikoi_js_present(int32_t page);
 
@@ -40,10 +49,6 @@ void koikoi_js_set_view(int32_t width, int32_t height, float scale);
 void koikoi_js_start_title_timer(int32_t ms);
 void koikoi_js_whiten();
 void koikoi_js_open_rules();
-// Where the page's test hooks read GameState, OpponentId, CardSlots, the
-// slot places and the busy flag.
-void koikoi_js_publish(const uint8_t* gameState, const uint8_t* opponent, const int32_t* cardSlots,
-                       const int32_t* slotX, const int32_t* slotY, const int32_t* busy);
 void koikoi_js_title_painted();
 
 // Modal questions and the menu: the answer 6 (yes) or 7 (no); the command
@@ -53,22 +58,23 @@ int32_t koikoi_js_ask(const char* shiftJisText, const char* shiftJisCaption, int
 int32_t koikoi_js_menu(int32_t x, int32_t y, int32_t enabledBits)
     KOIKOI_ASYNC_IMPORT(koikoi_js_menu);
 
-// The record panel.
+// The record panel: shown with an opponent checked (its table is due some
+// milliseconds later), hidden, an opponent checked again, the first checked
+// opponent (-1: none), and its table's canvas cleared for a new painting.
 void koikoi_js_panel_show(int32_t opponent);
 void koikoi_js_panel_hide();
 void koikoi_js_panel_check(int32_t opponent);
 int32_t koikoi_js_panel_checked();
-void koikoi_js_panel_summary(const void* summary);
+void koikoi_js_panel_clear_table();
 
-// Record storage: 0 done, 1 nothing stored yet (load) or the write failed
-// (store), 2 storage unavailable. Begin/commit hold the cross-tab lock.
+// Record storage, each answering a StorageAnswer (web_window.h). Begin and
+// commit hold the cross-tab lock between them.
 int32_t koikoi_js_records_load(const char* path) KOIKOI_ASYNC_IMPORT(koikoi_js_records_load);
 int32_t koikoi_js_records_begin(const char* path) KOIKOI_ASYNC_IMPORT(koikoi_js_records_begin);
 int32_t koikoi_js_records_commit(const char* path, int32_t changed)
     KOIKOI_ASYNC_IMPORT(koikoi_js_records_commit);
 int32_t koikoi_js_import_size();
 void koikoi_js_import_take(char* buffer, int32_t size);
-void koikoi_js_storage_notice(int32_t status) KOIKOI_ASYNC_IMPORT(koikoi_js_storage_notice);
 
 // The test switch.
 int32_t koikoi_js_seed_switch(uint32_t* seedHigh, uint32_t* seedLow);

@@ -28,12 +28,12 @@ void WebCanvas::Fill(Box box, Rgb colour) {
 
 void WebCanvas::TextBox(Box box, TextFont font, Rgb colour, const char* text) {
     // The box is filled in its colour and the text is always black.
-    koikoi_js_text(surface_, box.left, box.top, box.right, box.bottom, static_cast<int32_t>(font),
+    koikoi_js_text(surface_, box.left, box.top, box.right, box.bottom, font.size, font.bold ? 1 : 0,
                    0, static_cast<int32_t>(TextLayout::CentredLine), 1, Packed(colour), text);
 }
 
 void WebCanvas::Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) {
-    koikoi_js_text(surface_, box.left, box.top, box.right, box.bottom, static_cast<int32_t>(font),
+    koikoi_js_text(surface_, box.left, box.top, box.right, box.bottom, font.size, font.bold ? 1 : 0,
                    Packed(colour), static_cast<int32_t>(layout), 0, 0, text);
 }
 

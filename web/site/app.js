@@ -1,37 +1,21 @@
 // The page's side of the browser edition: the event queue the C++ window
 // drains, the canvas drawing, the menu, the message box, the record panel,
 // record storage in IndexedDB, the test switch and the test hooks. The game
-// itself runs in koikoi.wasm; this script only shows and queues.
+// itself runs in koikoi.wasm; this script only shows and queues. Every
+// number it shares with the game (event kinds, commands, sizes, timers) and
+// every text it shows come from the C++ at start (start(), F and T below).
 'use strict';
 
 (function () {
-  const BOARD_W = 1016;
-  const BOARD_H = 698;
-  const PAGE_W = 600;
-  const PAGE_H = 400;
-  const CARD_W = 63;
-  const CARD_H = 104;
-  const RECORD_PATH = '/records/result.dat';
-
-  // Event kinds, as web/web_window.h numbers them.
-  const EV = {
-    click: 1, rightClick: 2, command: 3, close: 4, titleTimer: 5, viewport: 6,
-    panelClose: 7, panelChoose: 8, panelReset: 9, panelImport: 10, panelTimer: 11,
-  };
-  const COMMANDS = { start: 40003, set: 40004, records: 40005, rules: 40007, exit: 40008 };
-  const MENU_BITS = { start: 1, set: 2, records: 4, exit: 8 };
+  // The facts the C++ hands over at start (web/page_facts.cpp), and the
+  // text table by name. Nothing is queued before they have come.
+  let F = null;
+  let T = {};
 
   // The Mincho faces of the desktop program and its usual stand-ins; with
   // none of them installed the browser's own serif face is used.
   const MINCHO = '"MS Mincho","ＭＳ 明朝","IPAexMincho","IPAMincho","Noto Serif CJK JP",' +
     '"Noto Serif JP","Source Han Serif JP","Hiragino Mincho ProN","Yu Mincho","YuMincho",serif';
-  // TextFont: turn label, announcement, guide page, record table.
-  const FONTS = [
-    { size: 20, css: 'bold 20px ' + MINCHO },
-    { size: 30, css: '30px ' + MINCHO },
-    { size: 16, css: '16px ' + MINCHO },
-    { size: 14, css: 'bold 14px ' + MINCHO },
-  ];
 
   // The test switch: off unless the URL asks for it.
   const params = new URLSearchParams(location.search);
@@ -43,6 +27,7 @@
   if (tracing) window.koikoiTrace = [];
 
   const sjis = new TextDecoder('shift_jis');
+  const latin1 = new TextDecoder('latin1');
   const $ = (id) => document.getElementById(id);
   const board = $('board');
   const boardCtx = board.getContext('2d');
@@ -54,26 +39,31 @@
   const sheet = new Image();
   let sheetOk = false;
 
-  function heapString(ptr) {
+  function heapString(ptr, decoder = sjis) {
     const heap = Module.HEAPU8;
     let end = ptr;
     while (heap[end] !== 0) end++;
-    return sjis.decode(heap.slice(ptr, end));
+    return decoder.decode(heap.slice(ptr, end));
   }
   const css = (rgb) => '#' + (rgb & 0xffffff).toString(16).padStart(6, '0');
 
   // ---- The event queue: what the Windows program's message queue holds.
   const queue = [];
   let waiter = null;
-  function post(kind, a = 0, b = 0) {
+  function queueEvent(kind, a, b) {
     // Size changes coalesce: only the last one matters.
-    if (kind === EV.viewport && queue.length && queue[queue.length - 1][0] === EV.viewport) queue.pop();
+    if (kind === F.events.viewport && queue.length && queue[queue.length - 1][0] === kind) queue.pop();
     queue.push([kind, a | 0, b | 0, 0]);
     if (waiter) {
       const wake = waiter;
       waiter = null;
       wake();
     }
+  }
+  // The page's own events are named as F.events names them; nothing is
+  // queued before the facts have come.
+  function post(name, a = 0, b = 0) {
+    if (F) queueEvent(F.events[name], a, b);
   }
   function take(ptr) {
     const e = queue.shift();
@@ -85,12 +75,12 @@
   let offCtx = null;
   let res = 0;  // off-screen pixels per board pixel
   let gameMode = false;
-  let view = { width: BOARD_W, height: BOARD_H, scale: 1 };
+  let view = { width: 0, height: 0, scale: 1 };
 
   function makeOff(r) {
     const c = document.createElement('canvas');
-    c.width = Math.round(BOARD_W * r);
-    c.height = Math.round(BOARD_H * r);
+    c.width = Math.round(F.board[0] * r);
+    c.height = Math.round(F.board[1] * r);
     const ctx = c.getContext('2d');
     if (off) {
       ctx.drawImage(off, 0, 0, c.width, c.height);
@@ -106,17 +96,17 @@
     res = r;
   }
 
-  // The guide page keeps its 600 x 400 aspect and is never enlarged, as the
+  // The guide page keeps its aspect and is never enlarged, as the
   // board is fitted by the window's rule (the C++ side sends the board's fit).
   function pageFit() {
-    return Math.min(1, window.innerWidth / PAGE_W, window.innerHeight / PAGE_H);
+    return Math.min(1, window.innerWidth / F.page[0], window.innerHeight / F.page[1]);
   }
 
   function layout() {
     const dpr = window.devicePixelRatio || 1;
     const pf = pageFit();
-    const w = gameMode ? view.width : Math.floor(PAGE_W * pf);
-    const h = gameMode ? view.height : Math.floor(PAGE_H * pf);
+    const w = gameMode ? view.width : Math.floor(F.page[0] * pf);
+    const h = gameMode ? view.height : Math.floor(F.page[1] * pf);
     board.style.width = w + 'px';
     board.style.height = h + 'px';
     board.width = Math.max(1, Math.round(w * dpr));
@@ -131,7 +121,7 @@
     boardCtx.imageSmoothingEnabled = true;
     boardCtx.imageSmoothingQuality = 'high';
     if (page) {
-      boardCtx.drawImage(off, 0, 0, PAGE_W * res, PAGE_H * res, 0, 0, board.width, board.height);
+      boardCtx.drawImage(off, 0, 0, F.page[0] * res, F.page[1] * res, 0, 0, board.width, board.height);
     } else {
       boardCtx.drawImage(off, 0, 0, off.width, off.height, 0, 0, board.width, board.height);
     }
@@ -172,7 +162,7 @@
     return lines;
   }
 
-  function surfaceCtx(surface) { return surface === 1 ? tableCtx : offCtx; }
+  function surfaceCtx(surface) { return surface === F.surfaces.recordTable ? tableCtx : offCtx; }
 
   // ---- The modal message box.
   let askResolve = null;
@@ -192,13 +182,13 @@
       (yesNo ? $('ask-yes') : $('ask-ok')).focus();
     });
   }
-  $('ask-yes').addEventListener('click', () => askResolve && askResolve(6));
-  $('ask-no').addEventListener('click', () => askResolve && askResolve(7));
-  $('ask-ok').addEventListener('click', () => askResolve && askResolve(1));
+  $('ask-yes').addEventListener('click', () => askResolve && askResolve(F.answers.yes));
+  $('ask-no').addEventListener('click', () => askResolve && askResolve(F.answers.no));
+  $('ask-ok').addEventListener('click', () => askResolve && askResolve(F.answers.ok));
   // A Yes/No box cannot be dismissed; Escape on a notice is its OK.
   ask.addEventListener('cancel', (event) => {
     event.preventDefault();
-    if (askResolve && !$('ask-ok').hidden) askResolve(1);
+    if (askResolve && !$('ask-ok').hidden) askResolve(F.answers.ok);
   });
 
   // ---- The popup menu.
@@ -234,13 +224,13 @@
       closeMenu(0);
       return;
     }
-    closeMenu(COMMANDS[name]);
+    closeMenu(F.commands[name]);
   });
   menuEl.addEventListener('contextmenu', (event) => event.preventDefault());
 
   function openMenu(x, y, bits) {
     for (const item of menuEl.querySelectorAll('button[data-command]')) {
-      const bit = MENU_BITS[item.dataset.command];
+      const bit = F.menuBits[item.dataset.command];
       item.disabled = bit !== undefined && (bits & bit) === 0;
     }
     menuEl.hidden = false;
@@ -309,15 +299,15 @@
     }
   }
 
-  // 0: loaded, 1: nothing stored yet, 2: storage unavailable.
+  // Loaded, nothing stored yet, or storage unavailable.
   async function recordsLoad(path) {
     try {
       const bytes = await idbGet();
-      if (!bytes) return 1;
+      if (!bytes) return F.storage.nothingStored;
       Module.FS.writeFile(path, new Uint8Array(bytes));
-      return 0;
+      return F.storage.done;
     } catch (error) {
-      return 2;
+      return F.storage.unavailable;
     }
   }
 
@@ -342,13 +332,13 @@
     }
     return recordsLoad(path);
   }
-  // 0: stored, 2: storage unavailable, 3: the write failed (full).
+  // Stored, storage unavailable, or the write refused (full).
   async function recordsCommit(path, changed) {
-    let status = 0;
+    let status = F.storage.done;
     try {
       if (changed) await idbPut(Module.FS.readFile(path));
     } catch (error) {
-      status = (await storageUsable()) ? 3 : 2;
+      status = (await storageUsable()) ? F.storage.full : F.storage.unavailable;
     } finally {
       if (releaseLock) {
         releaseLock();
@@ -357,15 +347,6 @@
     }
     return status;
   }
-
-  const NOTICES = {
-    2: ['戦績の保存', 'このブラウザでは戦績を保存できません（プライベートウィンドウなど）。\n' +
-      'ゲームは続けられますが、戦績はこのページを閉じるまでしか残りません。'],
-    3: ['戦績の保存', '保存領域が一杯のため、戦績を保存できませんでした。\n' +
-      'ゲームは続けられますが、この月の結果はこのページを閉じるまでしか残りません。'],
-    4: ['戦績の読み込み', 'このファイルは戦績ファイル（result.dat）ではありません。\n' +
-      '戦績は何も変更していません。'],
-  };
 
   let importBytes = null;
   async function exportRecords() {
@@ -377,7 +358,7 @@
     }
     if (!bytes) {
       try {
-        bytes = Module.FS.readFile(RECORD_PATH);
+        bytes = Module.FS.readFile(F.paths.records);
       } catch (error) {
         return;
       }
@@ -401,13 +382,16 @@
   }
   function clearTable() {
     const dpr = window.devicePixelRatio || 1;
-    tableCanvas.width = Math.round(538 * dpr);
-    tableCanvas.height = Math.round(100 * dpr);
+    const [w, h] = F.recordTable;
+    tableCanvas.style.width = w + 'px';
+    tableCanvas.style.height = h + 'px';
+    tableCanvas.width = Math.round(w * dpr);
+    tableCanvas.height = Math.round(h * dpr);
     tableCtx.setTransform(dpr, 0, 0, dpr, 0, 0);
   }
-  $('records-close').addEventListener('click', () => post(EV.panelClose));
-  $('records-choose').addEventListener('click', () => post(EV.panelChoose));
-  $('records-reset').addEventListener('click', () => post(EV.panelReset));
+  $('records-close').addEventListener('click', () => post('panelClose'));
+  $('records-choose').addEventListener('click', () => post('panelChoose'));
+  $('records-reset').addEventListener('click', () => post('panelReset'));
   $('records-export').addEventListener('click', () => exportRecords());
   $('records-import').addEventListener('click', () => $('records-import-file').click());
   $('records-import-file').addEventListener('change', async (event) => {
@@ -420,16 +404,62 @@
     } catch (error) {
       importBytes = new Uint8Array(0);
     }
-    post(EV.panelImport);
+    post('panelImport');
   });
 
-  // ---- Pointers the C++ side published for the test hooks.
-  let ptr = null;
+  // ---- The texts: every element with data-text shows that text of the
+  // table, every one with data-label has it as its accessible name.
+  function applyTexts() {
+    for (const element of document.querySelectorAll('[data-text]')) {
+      element.textContent = T[element.dataset.text] ?? '';
+    }
+    for (const element of document.querySelectorAll('[data-label]')) {
+      element.setAttribute('aria-label', T[element.dataset.label] ?? '');
+      element.title = T[element.dataset.label] ?? '';
+    }
+    document.title = T.kWindowTitle ?? document.title;
+  }
+
+  // One radio button per opponent of the opponent table.
+  function buildOpponentRadios() {
+    const group = $('records-opponents');
+    for (const label of group.querySelectorAll('label')) label.remove();
+    F.opponents.forEach((opponent, index) => {
+      const label = document.createElement('label');
+      const radio = document.createElement('input');
+      radio.type = 'radio';
+      radio.name = 'opponent';
+      radio.value = String(index);
+      const name = document.createElement('span');
+      name.dataset.text = opponent.name;
+      label.append(radio, name);
+      group.append(label);
+    });
+  }
+
   let readyResolve;
   const ready = new Promise((resolve) => { readyResolve = resolve; });
 
   // ---- What the C++ side calls (web/bridge.h).
   const impl = {
+    start(factsPtr, namesPtr, textsPtr, count) {
+      F = JSON.parse(heapString(factsPtr, latin1));
+      T = {};
+      for (let i = 0; i < count; ++i) {
+        const name = heapString(Module.HEAPU32[(namesPtr >> 2) + i], latin1);
+        T[name] = heapString(Module.HEAPU32[(textsPtr >> 2) + i]);
+      }
+      // The folders of the layout and the record file in the memory file system.
+      for (const path of [F.paths.layout, F.paths.records]) {
+        Module.FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+      }
+      if (layoutBytes) Module.FS.writeFile(F.paths.layout, new Uint8Array(layoutBytes));
+      buildOpponentRadios();
+      applyTexts();
+      layout();
+      post('viewport', window.innerWidth, window.innerHeight);
+      impl.startTitleTimer(F.timers.title);
+    },
     waitEvent(event) {
       if (queue.length) {
         take(event);
@@ -447,7 +477,7 @@
       take(event);
       return 1;
     },
-    postEvent: post,
+    postEvent: queueEvent,
     // Every pause yields to the browser, also at pace 0, so the page stays
     // alive and queued input is dispatched as on Windows. A zero wait goes
     // through a message port: nested zero timeouts are clamped to 4 ms.
@@ -469,10 +499,9 @@
       ctx.fillStyle = css(rgb);
       ctx.fillRect(l, t, r - l, b - t);
     },
-    text(surface, l, t, r, b, font, rgb, layoutKind, boxed, boxRgb, textPtr) {
+    text(surface, l, t, r, b, size, bold, rgb, layoutKind, boxed, boxRgb, textPtr) {
       const ctx = surfaceCtx(surface);
       const text = heapString(textPtr);
-      const face = FONTS[font] || FONTS[2];
       ctx.save();
       if (boxed) {
         // RoundRect with 10 x 10 corner ellipses, outline in the fill colour.
@@ -483,10 +512,10 @@
       ctx.beginPath();
       ctx.rect(l, t, r - l, b - t);
       ctx.clip();
-      ctx.font = face.css;
+      ctx.font = (bold ? 'bold ' : '') + size + 'px ' + MINCHO;
       ctx.fillStyle = css(rgb);
       ctx.textBaseline = 'top';
-      if (layoutKind === 0) {
+      if (layoutKind === F.textLayouts.centredLine) {
         // DT_CENTER | DT_VCENTER without a single-line flag: centred across,
         // from the box's top, one line.
         ctx.textAlign = 'center';
@@ -497,7 +526,7 @@
         for (const line of wrapLines(ctx, text, r - l)) {
           if (y >= b) break;
           ctx.fillText(line, l, y);
-          y += face.size;
+          y += size;
         }
       }
       ctx.restore();
@@ -507,7 +536,7 @@
       offCtx.save();
       offCtx.strokeStyle = '#00ffff';
       offCtx.lineWidth = 3;
-      offCtx.strokeRect(x + 0.5, y + 0.5, CARD_W - 1, CARD_H - 1);
+      offCtx.strokeRect(x + 0.5, y + 0.5, F.card[0] - 1, F.card[1] - 1);
       offCtx.restore();
     },
     present(page) { present(page !== 0); },
@@ -524,7 +553,7 @@
     },
     startTitleTimer(ms) {
       clearTimeout(impl.titleTimer);
-      impl.titleTimer = setTimeout(() => post(EV.titleTimer), ms);
+      impl.titleTimer = setTimeout(() => post('titleTimer'), ms);
     },
     titleTimer: 0,
     whiten() {
@@ -532,9 +561,6 @@
       boardCtx.fillRect(0, 0, board.width, board.height);
     },
     openRules() { window.open('koikoi.html', '_blank', 'noopener'); },
-    publish(gameState, opponent, cardSlots, slotX, slotY, busy) {
-      ptr = { gameState, opponent, cardSlots, slotX, slotY, busy };
-    },
     titlePainted() { readyResolve(); },
 
     ask(textPtr, captionPtr, yesNo) {
@@ -549,9 +575,9 @@
       panel.style.left = Math.max(0, rect.left) + 'px';
       panel.style.top = Math.max(0, rect.top) + 'px';
       panel.hidden = false;
-      // The table is painted once, 60 ms after the panel opens.
+      // The table is painted once, a moment after the panel opens.
       clearTimeout(panelTimer);
-      panelTimer = setTimeout(() => post(EV.panelTimer), 60);
+      panelTimer = setTimeout(() => post('panelTimer'), F.timers.panelTable);
     },
     panelHide() {
       clearTimeout(panelTimer);
@@ -562,7 +588,7 @@
       const checked = document.querySelector('input[name="opponent"]:checked');
       return checked ? Number(checked.value) : -1;
     },
-    panelSummary() { clearTable(); },
+    panelClearTable() { clearTable(); },
 
     recordsLoad,
     recordsBegin,
@@ -571,10 +597,6 @@
     importTake(buffer, size) {
       Module.HEAPU8.set(importBytes.subarray(0, size), buffer);
       importBytes = null;
-    },
-    storageNotice(code) {
-      const [caption, text] = NOTICES[code] || NOTICES[2];
-      return showAsk(caption, text, false);
     },
 
     seedSwitch(highPtr, lowPtr) {
@@ -601,7 +623,7 @@
   }
   function postClick(clientX, clientY) {
     const [x, y, rect] = boardPoint(clientX, clientY);
-    if (x >= 0 && y >= 0 && x < rect.width && y < rect.height) post(EV.click, x, y);
+    if (x >= 0 && y >= 0 && x < rect.width && y < rect.height) post('click', x, y);
   }
   board.addEventListener('pointerdown', (event) => {
     if (event.pointerType === 'touch') {
@@ -609,7 +631,7 @@
       const start = { id: event.pointerId, x: event.clientX, y: event.clientY, timer: 0 };
       start.timer = setTimeout(() => {
         touch = null;
-        post(EV.rightClick, start.x, start.y);
+        post('rightClick', start.x, start.y);
       }, LONG_PRESS_MS);
       touch = start;
       return;
@@ -642,13 +664,13 @@
     }
     // A long press already opened the menu.
     if (event.pointerType === 'touch' || (event.sourceCapabilities && event.sourceCapabilities.firesTouchEvents)) return;
-    post(EV.rightClick, event.clientX, event.clientY);
+    post('rightClick', event.clientX, event.clientY);
   });
-  $('close').addEventListener('click', () => post(EV.close));
-  window.addEventListener('resize', () => post(EV.viewport, window.innerWidth, window.innerHeight));
+  $('close').addEventListener('click', () => post('close'));
+  window.addEventListener('resize', () => post('viewport', window.innerWidth, window.innerHeight));
   // Leaving the page while a game runs asks first.
   window.addEventListener('beforeunload', (event) => {
-    if (ptr && Module.HEAPU8[ptr.gameState] !== 0) {
+    if (F && Module._koikoi_game_state() !== 0) {
       event.preventDefault();
       event.returnValue = '';
     }
@@ -658,34 +680,34 @@
   window.koikoi = {
     ready,
     state() {
-      if (!ptr) return { gameState: 0, opponent: 0, busy: true };
+      if (!F) return { gameState: 0, opponent: 0, busy: true };
       return {
-        gameState: Module.HEAPU8[ptr.gameState],
-        opponent: Module.HEAPU8[ptr.opponent],
-        busy: Module.HEAP32[ptr.busy >> 2] !== 0,
+        gameState: Module._koikoi_game_state(),
+        opponent: Module._koikoi_opponent(),
+        busy: Module._koikoi_busy() !== 0,
       };
     },
-    cardSlot(card) { return Module.HEAP32[(ptr.cardSlots >> 2) + card]; },
+    cardSlot(card) { return Module._koikoi_card_slot(card); },
+    // Where the slot's card cell is drawn on the page: its centre in CSS pixels.
     slotCentre(slot) {
       const rect = board.getBoundingClientRect();
-      const scale = rect.width / BOARD_W;
-      return {
-        x: rect.left + (Module.HEAP32[(ptr.slotX >> 2) + slot] + CARD_W / 2) * scale,
-        y: rect.top + (Module.HEAP32[(ptr.slotY >> 2) + slot] + CARD_H / 2) * scale,
-      };
+      const scale = rect.width / F.board[0];
+      const at = Module._koikoi_slot_box(slot) >> 2;
+      const [l, t, r, b] = Module.HEAP32.subarray(at, at + 4);
+      return { x: rect.left + ((l + r) / 2) * scale, y: rect.top + ((t + b) / 2) * scale };
     },
     records() {
       const base = Module._koikoi_records_summary();
-      const rows = [];
-      for (let o = 0; o < 4; o++) {
-        const at = (base >> 2) + o * 8;
-        rows.push({
-          months: Module.HEAP32[at],
-          counts: Array.from(Module.HEAP32.subarray(at + 1, at + 7)),
-          average: Module.HEAPF32[at + 7],
-        });
-      }
-      return rows;
+      const layout = F.summary;
+      return F.opponents.map((_, o) => {
+        const at = base + o * layout.bytes;
+        const counts = (at + layout.counts) >> 2;
+        return {
+          months: Module.HEAP32[(at + layout.months) >> 2],
+          counts: Array.from(Module.HEAP32.subarray(counts, counts + layout.countsLength)),
+          average: Module.HEAPF32[(at + layout.average) >> 2],
+        };
+      });
     },
   };
 
@@ -697,6 +719,8 @@
     sheet.onerror = () => resolve();
   });
   sheet.src = 'hanaX.png';
+  // Written into the memory file system where the C++ reads it, at start().
+  let layoutBytes = null;
   const layoutLoaded = fetch('allocation.dat')
     .then((response) => (response.ok ? response.arrayBuffer() : null))
     .catch(() => null);
@@ -708,13 +732,8 @@
     locateFile: (path) => path,
     preRun: [() => {
       Module.addRunDependency('koikoi-site');
-      Promise.all([sheetLoaded, layoutLoaded]).then(([, layoutBytes]) => {
-        Module.FS.mkdir('/site');
-        Module.FS.mkdir('/records');
-        if (layoutBytes) Module.FS.writeFile('/site/allocation.dat', new Uint8Array(layoutBytes));
-        layout();
-        post(EV.viewport, window.innerWidth, window.innerHeight);
-        impl.startTitleTimer(100);
+      Promise.all([sheetLoaded, layoutLoaded]).then(([, bytes]) => {
+        layoutBytes = bytes;
         Module.removeRunDependency('koikoi-site');
       });
     }],
