@@ -27,14 +27,16 @@ struct OpponentProfile {
     int32_t (*decideKoiKoi)(const Table& table);
 };
 
-// By OpponentId.
+// By OpponentId: 朱雀, 青龍, 白虎, 玄武.
+// clang-format off
 inline constexpr std::array<OpponentProfile, kOpponents> kOpponentTable = {{
-    {TextId::OpponentName0, {251, 152, 136}, Valuation::Flat, NeverPlayOn},       // 朱雀
-    {TextId::OpponentName1, {74, 245, 167}, Valuation::Companion, PlayOnWhileHumanFar},  // 青龍
-    {TextId::OpponentName2, {237, 251, 220}, Valuation::Graded, PlayOnForSureSet},       // 白虎
-    {TextId::OpponentName3, {202, 175, 197}, Valuation::CompanionSparingBrights,
-     PlayOnForLikelySet},  // 玄武
+    // name                 record colour    valuation                           koi-koi answer
+    {TextId::OpponentName0, {251, 152, 136}, Valuation::Flat,                    NeverPlayOn},
+    {TextId::OpponentName1, {74, 245, 167},  Valuation::Companion,               PlayOnWhileHumanFar},
+    {TextId::OpponentName2, {237, 251, 220}, Valuation::Graded,                  PlayOnForSureSet},
+    {TextId::OpponentName3, {202, 175, 197}, Valuation::CompanionSparingBrights, PlayOnForLikelySet},
 }};
+// clang-format on
 
 // The row of an OpponentId, or null for an identifier no opponent has.
 constexpr const OpponentProfile* FindOpponent(int32_t opponent) {
