@@ -142,6 +142,8 @@ inline constexpr char kPageMenuRules[] = "\x83\x8B\x81[\x83\x8B";
 inline constexpr char kPageMenuExit[] = "\x8FI\x97\xB9";
 // 閉じる
 inline constexpr char kPageClose[] = "\x95\xC2\x82\xB6\x82\xE9";
+// メニュー
+inline constexpr char kPageMenuButton[] = "\x83\x81\x83j\x83\x85\x81[";
 // 戦績表示
 inline constexpr char kPagePanelTitle[] = "\x90\xED\x90\xD1\x95\x5C\x8E\xA6";
 // 対戦相手決定
@@ -247,6 +249,7 @@ enum class TextId : uint16_t {
     PageMenuRules,
     PageMenuExit,
     PageClose,
+    PageMenuButton,
     PagePanelTitle,
     PagePanelChoose,
     PagePanelOpponents,
@@ -264,7 +267,7 @@ enum class TextId : uint16_t {
     ImportNotRecords,
 };
 
-inline constexpr int32_t kTextCount = 83;
+inline constexpr int32_t kTextCount = 84;
 
 // The texts' names (as in texts.tsv) and the Shift-JIS texts, by TextId.
 inline constexpr const char* kTextNames[kTextCount] = {
@@ -336,6 +339,7 @@ inline constexpr const char* kTextNames[kTextCount] = {
     "kPageMenuRules",
     "kPageMenuExit",
     "kPageClose",
+    "kPageMenuButton",
     "kPagePanelTitle",
     "kPagePanelChoose",
     "kPagePanelOpponents",
@@ -421,6 +425,7 @@ inline constexpr const char* kShiftJisTexts[kTextCount] = {
     texts::kPageMenuRules,
     texts::kPageMenuExit,
     texts::kPageClose,
+    texts::kPageMenuButton,
     texts::kPagePanelTitle,
     texts::kPagePanelChoose,
     texts::kPagePanelOpponents,

@@ -1,5 +1,6 @@
-// Where the board's pictures lie in the card sheet and where they go on the
-// 1016 x 698 board: the painter's geometry as data, one row per picture.
+// Where the board's pictures lie in the card sheet, the board's colours and
+// the texts' buffer: the painter's data that every board layout shares
+// (where the pictures go is each layout's own, board_geometry.h).
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,7 @@
 #include "game/table.h"
 #include "game/texts.h"
 #include "opponents/roster.h"
+#include "presentation/board_geometry.h"
 #include "presentation/canvas.h"
 
 namespace koikoi {
@@ -18,10 +20,6 @@ namespace koikoi {
 // A rectangle of the card sheet, copied unscaled.
 struct SheetCell {
     int32_t x, y, width, height;
-};
-
-struct BoardPlace {
-    int32_t x, y;
 };
 
 // The card sheet "hanaX.bmp" (819 x 932): twelve month columns of 63 x 104
@@ -86,68 +84,6 @@ inline constexpr SidePieces kSheetPieces[2] = {
         .pip = {600, 892, 8, 10},
     },
 };
-
-// Fixed places of the board that belong to neither side.
-inline constexpr Box kWholeBoard = {0, 0, kBoardWidth, kBoardHeight};
-inline constexpr BoardPlace kMonthMarkerPlace = {476, 416};
-inline constexpr BoardPlace kKoiBadgePlace = {476, 246};
-inline constexpr BoardPlace kHandPromptPlace = {4, 442};
-inline constexpr BoardPlace kFieldPromptPlace = {410, 216};
-inline constexpr Box kAnnouncementBox = {206, 276, 806, 316};
-
-// One side's score panel, combination labels and turn label. The human's
-// side runs rightwards from the left edge, the computer's leftwards from the
-// right edge, so each step below carries its direction in its sign.
-struct SidePlaces {
-    BoardPlace counterLabel;  // counter r is 38 pixels below counter r - 1
-    BoardPlace firstPip;      // pips of counter r on the same 38-pixel rows
-    int32_t pipStep;
-    BoardPlace kanLabel;
-    BoardPlace tokenRowStart;  // side 0: left edge of the first token; side 1: right edge
-    int32_t tokenDirection;    // +1 rightwards, -1 leftwards
-    BoardPlace firstYakuLabel;
-    int32_t yakuLabelStep;
-    Box turnBox;
-    Rgb turnColour;
-};
-
-inline constexpr int32_t kCounterRowStep = 38;
-inline constexpr int32_t kTokenRowStep = 22;
-inline constexpr int32_t kTokensPerRow = 5;
-inline constexpr int32_t kTokenGap = 2;
-
-inline constexpr SidePlaces kSidePlaces[2] = {
-    {
-        // The human: the left edge and the bottom of the board.
-        .counterLabel = {2, 232},
-        .firstPip = {12, 254},
-        .pipStep = 11,
-        .kanLabel = {2, 360},
-        .tokenRowStart = {8, 382},
-        .tokenDirection = +1,
-        .firstYakuLabel = {280, 460},
-        .yakuLabelStep = 55,
-        .turnBox = {4, 464, 144, 484},
-        .turnColour = {209, 248, 246},
-    },
-    {
-        // The computer: the right edge and the top of the board.
-        .counterLabel = {964, 250},
-        .firstPip = {995, 272},
-        .pipStep = -11,
-        .kanLabel = {964, 378},
-        .tokenRowStart = {1008, 400},
-        .tokenDirection = -1,
-        .firstYakuLabel = {685, 216},
-        .yakuLabelStep = -55,
-        .turnBox = {872, 210, 1012, 230},
-        .turnColour = {246, 216, 244},
-    },
-};
-
-// The turn label's and the announcements' fonts.
-inline constexpr TextFont kTurnLabelFont = {20, true};
-inline constexpr TextFont kAnnouncementFont = {30, false};
 
 // Colours (red, green, blue).
 inline constexpr Rgb kFeltColour = {34, 139, 34};

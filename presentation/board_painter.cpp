@@ -47,32 +47,30 @@ void PaintCards(const Table& table, const SlotPositions& positions, Canvas& canv
 // Months outside 1..12 have no marker: the sheet's column holds nothing for
 // month 0 (the number between a new year and its first month), the back
 // above that, and the combination labels past month 12.
-void PaintMonthMarker(const Table& table, Canvas& canvas) {
+void PaintMonthMarker(const Table& table, const BoardGeometry& geometry, Canvas& canvas) {
     if (table.MonthNumber < 1 || table.MonthNumber > kMonths) return;
-    Copy(canvas, MonthMarkerCell(table.MonthNumber), kMonthMarkerPlace.x, kMonthMarkerPlace.y);
+    Copy(canvas, MonthMarkerCell(table.MonthNumber), geometry.monthMarker.x,
+         geometry.monthMarker.y);
 }
 
 // Counter labels with one pip per mon: TurnGain, TodayMon, MonthMon.
-void PaintCounters(const Table& table, Canvas& canvas, int32_t side) {
+void PaintCounters(const Table& table, const SidePlaces& places, Canvas& canvas, int32_t side) {
     const SidePieces& pieces = kSheetPieces[side];
-    const SidePlaces& places = kSidePlaces[side];
     for (int32_t row = 0; row < 3; ++row) {
-        const int32_t rowOffset = kCounterRowStep * row;
-        Copy(canvas, pieces.counterLabel[row], places.counterLabel.x,
-             places.counterLabel.y + rowOffset);
+        Copy(canvas, pieces.counterLabel[row], places.counterLabel[row].x,
+             places.counterLabel[row].y);
         const int32_t pips = (table.*kCounters[row])[side];
         for (int32_t pip = 0; pip < pips; ++pip) {
-            Copy(canvas, pieces.pip, places.firstPip.x + places.pipStep * pip,
-                 places.firstPip.y + rowOffset);
+            Copy(canvas, pieces.pip, places.firstPip[row].x + places.pipStep * pip,
+                 places.firstPip[row].y);
         }
     }
 }
 
 // The kan balance as tokens of ten, five and one, in rows of five. A balance
 // of 0 or below splits into counts of 0 or below and so draws nothing.
-void PaintKan(const Table& table, Canvas& canvas, int32_t side) {
+void PaintKan(const Table& table, const SidePlaces& places, Canvas& canvas, int32_t side) {
     const SidePieces& pieces = kSheetPieces[side];
-    const SidePlaces& places = kSidePlaces[side];
     Copy(canvas, pieces.kanLabel, places.kanLabel.x, places.kanLabel.y);
 
     const int32_t balance = table.KanBalance[side];
@@ -83,8 +81,9 @@ void PaintKan(const Table& table, Canvas& canvas, int32_t side) {
     for (int32_t kind = 0; kind < 3; ++kind) {
         const SheetCell& token = *tokens[kind];
         for (int32_t n = 0; n < counts[kind]; ++n, ++index) {
-            if (index % kTokensPerRow == 0) x = places.tokenRowStart.x;
-            const int32_t y = places.tokenRowStart.y + kTokenRowStep * (index / kTokensPerRow);
+            if (index % places.tokensPerRow == 0) x = places.tokenRowStart.x;
+            const int32_t y =
+                places.tokenRowStart.y + places.tokenRowStep * (index / places.tokensPerRow);
             // The human's tokens hang from their left edge, the computer's
             // from their right edge, so both rows keep an 8-pixel margin.
             const int32_t left = places.tokenDirection > 0 ? x : x - token.width;
@@ -94,27 +93,27 @@ void PaintKan(const Table& table, Canvas& canvas, int32_t side) {
     }
 }
 
-void PaintYakuLabels(const Table& table, Canvas& canvas) {
+void PaintYakuLabels(const Table& table, const BoardGeometry& geometry, Canvas& canvas) {
     for (int32_t side = 0; side < 2; ++side) {
-        const SidePlaces& places = kSidePlaces[side];
+        const SidePlaces& places = geometry.sides[side];
         for (int32_t yaku = 0; yaku < YakuCount; ++yaku) {
             if (table.YakuScore[side][yaku] == 0) continue;
-            Copy(canvas, YakuLabelCell(yaku), places.firstYakuLabel.x + places.yakuLabelStep * yaku,
-                 places.firstYakuLabel.y);
+            Copy(canvas, YakuLabelCell(yaku), places.yakuLabel[yaku].x, places.yakuLabel[yaku].y);
         }
     }
 }
 
 // One badge place for both sides: the human's call wins when both called.
-void PaintKoiBadge(const Table& table, Canvas& canvas) {
+void PaintKoiBadge(const Table& table, const BoardGeometry& geometry, Canvas& canvas) {
+    const BoardPlace at = geometry.koiBadge;
     if (table.KoiCalled[0] > 0) {
-        Copy(canvas, kSheetPieces[0].koiBadge, kKoiBadgePlace.x, kKoiBadgePlace.y);
+        Copy(canvas, kSheetPieces[0].koiBadge, at.x, at.y);
     } else if (table.KoiCalled[1] > 0) {
-        Copy(canvas, kSheetPieces[1].koiBadge, kKoiBadgePlace.x, kKoiBadgePlace.y);
+        Copy(canvas, kSheetPieces[1].koiBadge, at.x, at.y);
     }
 }
 
-void PaintTurnLabel(const Table& table, Canvas& canvas) {
+void PaintTurnLabel(const Table& table, const BoardGeometry& geometry, Canvas& canvas) {
     TextBuffer text = "";
     const int32_t side = table.CurrentSide == 0 ? 0 : 1;
     if (side == 0) {
@@ -123,34 +122,36 @@ void PaintTurnLabel(const Table& table, Canvas& canvas) {
         AppendText(text, OpponentName(table.OpponentId));
         AppendText(text, texts::kOpponentTurnTail);
     }
-    const SidePlaces& places = kSidePlaces[side];
-    canvas.TextBox(places.turnBox, kTurnLabelFont, places.turnColour, text);
+    const SidePlaces& places = geometry.sides[side];
+    canvas.TextBox(places.turnBox, geometry.turnLabelFont, places.turnColour, text);
 }
 
 // The prompts ask the human only. The field prompt replaces the hand prompt
 // rather than joining it: at that point the hand card is already chosen.
-void PaintPrompt(const Table& table, Canvas& canvas, int32_t scene) {
+void PaintPrompt(const Table& table, const BoardGeometry& geometry, Canvas& canvas, int32_t scene) {
     if (table.CurrentSide != 0) return;
-    if (scene == SceneHandPrompt)
-        Copy(canvas, kHandPromptCell, kHandPromptPlace.x, kHandPromptPlace.y);
-    if (scene == SceneFieldPrompt)
-        Copy(canvas, kFieldPromptCell, kFieldPromptPlace.x, kFieldPromptPlace.y);
+    if (scene == SceneHandPrompt) {
+        Copy(canvas, kHandPromptCell, geometry.handPrompt.x, geometry.handPrompt.y);
+    }
+    if (scene == SceneFieldPrompt) {
+        Copy(canvas, kFieldPromptCell, geometry.fieldPrompt.x, geometry.fieldPrompt.y);
+    }
 }
 
-void PaintScene(const Table& table, const SlotPositions& positions, Canvas& canvas, int32_t scene) {
-    canvas.Fill(kWholeBoard, kFeltColour);
-    PaintCards(table, positions, canvas);
-    if (scene >= SceneMonth) PaintMonthMarker(table, canvas);
+void PaintScene(const Table& table, const BoardGeometry& geometry, Canvas& canvas, int32_t scene) {
+    canvas.Fill({0, 0, geometry.width, geometry.height}, kFeltColour);
+    PaintCards(table, geometry.slots, canvas);
+    if (scene >= SceneMonth) PaintMonthMarker(table, geometry, canvas);
     if (scene >= SceneScores) {
         for (int32_t side = 0; side < 2; ++side) {
-            PaintCounters(table, canvas, side);
-            PaintKan(table, canvas, side);
+            PaintCounters(table, geometry.sides[side], canvas, side);
+            PaintKan(table, geometry.sides[side], canvas, side);
         }
-        PaintYakuLabels(table, canvas);
-        PaintKoiBadge(table, canvas);
+        PaintYakuLabels(table, geometry, canvas);
+        PaintKoiBadge(table, geometry, canvas);
     }
-    if (scene >= SceneTurn) PaintTurnLabel(table, canvas);
-    PaintPrompt(table, canvas, scene);
+    if (scene >= SceneTurn) PaintTurnLabel(table, geometry, canvas);
+    PaintPrompt(table, geometry, canvas, scene);
 }
 
 // Builds the text of an announcement; false for a code no caller uses.
@@ -195,34 +196,66 @@ bool BuildAnnouncement(const Table& table, int32_t message, int32_t amount, Text
     }
 }
 
-void PaintAnnouncement(const Table& table, Canvas& canvas, int32_t message, int32_t amount) {
+// False, with nothing drawn, for a code no caller uses.
+bool PaintAnnouncement(const Table& table, const BoardGeometry& geometry, Canvas& canvas,
+                       int32_t message, int32_t amount) {
     TextBuffer text = "";
-    if (!BuildAnnouncement(table, message, amount, text)) return;
-    canvas.TextBox(kAnnouncementBox, kAnnouncementFont, kAnnouncementColour, text);
-    canvas.Present();
+    if (!BuildAnnouncement(table, message, amount, text)) return false;
+    canvas.TextBox(geometry.announcement, geometry.announcementFont, kAnnouncementColour, text);
+    return true;
+}
+
+void NoteOverlay(BoardShown* shown, BoardShown::Overlay overlay) {
+    if (shown == nullptr) return;
+    if (shown->overlayCount == BoardShown::kMostOverlays) {
+        for (int32_t i = 1; i < BoardShown::kMostOverlays; ++i) {
+            shown->overlays[i - 1] = shown->overlays[i];
+        }
+        --shown->overlayCount;
+    }
+    shown->overlays[shown->overlayCount++] = overlay;
 }
 
 }  // namespace
 
-void PaintBoard(const Table& table, const SlotPositions& positions, Canvas& canvas, Host& host,
+void PaintBoard(const Table& table, const BoardGeometry& geometry, Canvas& canvas, Host& host,
                 int32_t scene, int32_t pauseBefore, int32_t message, int32_t amount,
-                int32_t highlightSlot, int32_t pauseAfter) {
+                int32_t highlightSlot, int32_t pauseAfter, BoardShown* shown) {
     // The context is taken even when nothing is drawn, and held through
     // pauseBefore, but let go before pauseAfter.
     canvas.AcquireWindow();
     if (scene >= 0) {
-        PaintScene(table, positions, canvas, scene);
+        PaintScene(table, geometry, canvas, scene);
         canvas.Present();
+        if (shown != nullptr) *shown = BoardShown{.scene = scene};
     }
     if (pauseBefore > 0) host.Pause(pauseBefore);
-    if (message >= 0) PaintAnnouncement(table, canvas, message, amount);
+    if (message >= 0 && PaintAnnouncement(table, geometry, canvas, message, amount)) {
+        canvas.Present();
+        NoteOverlay(shown, {message, amount, kNoSlot});
+    }
     // The slot need not hold a card; one past the table has no place at all.
     if (highlightSlot >= 0 && highlightSlot < kSlots) {
-        canvas.Frame(positions.x[highlightSlot], positions.y[highlightSlot]);
+        canvas.Frame(geometry.slots.x[highlightSlot], geometry.slots.y[highlightSlot]);
         canvas.Present();
+        NoteOverlay(shown, {MsgNone, 0, highlightSlot});
     }
     canvas.ReleaseWindow();
     if (pauseAfter > 0) host.Pause(pauseAfter);
+}
+
+void RepaintShown(const Table& table, const BoardGeometry& geometry, Canvas& canvas,
+                  const BoardShown& shown) {
+    if (shown.scene < 0) return;
+    PaintScene(table, geometry, canvas, shown.scene);
+    for (int32_t i = 0; i < shown.overlayCount; ++i) {
+        const BoardShown::Overlay& overlay = shown.overlays[i];
+        if (overlay.message >= 0)
+            PaintAnnouncement(table, geometry, canvas, overlay.message, overlay.amount);
+        if (overlay.slot >= 0)
+            canvas.Frame(geometry.slots.x[overlay.slot], geometry.slots.y[overlay.slot]);
+    }
+    canvas.Present();
 }
 
 }  // namespace koikoi

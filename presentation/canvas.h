@@ -33,7 +33,7 @@ enum class TextLayout : uint8_t {
 };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     // A drawing context of the window is held between these two.
@@ -41,20 +41,24 @@ public:
     virtual void ReleaseWindow() = 0;
 
     // Copies a cell of the card sheet, unscaled, to (x, y) of the canvas.
-    virtual void CopyCell(int32_t sheetX, int32_t sheetY, int32_t width, int32_t height,
-                          int32_t x, int32_t y) = 0;
+    virtual void CopyCell(int32_t sheetX, int32_t sheetY, int32_t width, int32_t height, int32_t x,
+                          int32_t y) = 0;
     virtual void Fill(Box box, Rgb colour) = 0;
     // A box with 10 x 10 rounded corners in one colour, black text centred on it.
     // Both text calls take the box, then the font, then the colour.
     virtual void TextBox(Box box, TextFont font, Rgb colour, const char* text) = 0;
     // Text only, transparent background.
     virtual void Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) = 0;
+    // The height a word-wrapped text takes in a box this wide: its lines
+    // times the font's cell height, as Text would draw them.
+    virtual int32_t WrappedTextHeight(int32_t width, TextFont font, const char* text) = 0;
     // A 3-pixel outline along the outer pixels of the card cell at (x, y).
     virtual void Frame(int32_t x, int32_t y) = 0;
 
     // Copies the whole canvas to the window, stretched to the view size.
     virtual void Present() = 0;
-    // Copies the 600 x 400 guide page to the window, unscaled.
+    // Copies the guide page (the canvas's top-left corner of the page's
+    // size) to the window, unscaled.
     virtual void PresentPage() = 0;
 };
 

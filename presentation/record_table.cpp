@@ -28,8 +28,15 @@ constexpr Rgb RowColour(int32_t opponent) {
     return {colour.r, colour.g, colour.b};
 }
 
-constexpr Box CellBox(int32_t column, int32_t top) {
+constexpr Box CellAt(int32_t column, int32_t row) {
+    const int32_t top = kRowHeight * row;
     return {column * kColumnPitch, top, column * kColumnPitch + kColumnWidth, top + kRowHeight};
+}
+
+// Field `field` (a header's column) of the line of `line` (0 the headers,
+// then one per opponent): a row per opponent, or a column per opponent.
+constexpr Box CellBox(RecordTableShape shape, int32_t field, int32_t line) {
+    return shape == RecordTableShape::RowPerOpponent ? CellAt(field, line) : CellAt(line, field);
 }
 
 // Cell text of column j of an opponent's row: the name, then numbers. The
@@ -48,22 +55,29 @@ void FormatCell(char (&buffer)[48], const RecordSummary& row, int32_t opponent, 
 
 }  // namespace
 
-void PaintRecordTable(Canvas& canvas, const RecordSummary (&summary)[kOpponents]) {
+void PaintRecordTable(Canvas& canvas, const RecordSummary (&summary)[kOpponents],
+                      RecordTableShape shape) {
     for (int32_t column = 0; column < kRecordTableColumns; ++column) {
-        canvas.Text(CellBox(column, 0), kRecordTableFont, kTextColour, TextLayout::CentredLine,
-                    kHeaders[column]);
+        canvas.Text(CellBox(shape, column, 0), kRecordTableFont, kTextColour,
+                    TextLayout::CentredLine, kHeaders[column]);
     }
     for (int32_t opponent = 0; opponent < kOpponents; ++opponent) {
-        const int32_t top = kRowHeight * opponent + kRowHeight;
         for (int32_t column = 0; column < kRecordTableColumns; ++column) {
             char cell[48];
             FormatCell(cell, summary[opponent], opponent, column);
+            const Box box = CellBox(shape, column, opponent + 1);
             // A rectangle outlined and filled in one colour is a plain fill.
-            canvas.Fill(CellBox(column, top), RowColour(opponent));
-            canvas.Text(CellBox(column, top), kRecordTableFont, kTextColour,
-                        TextLayout::CentredLine, cell);
+            canvas.Fill(box, RowColour(opponent));
+            canvas.Text(box, kRecordTableFont, kTextColour, TextLayout::CentredLine, cell);
         }
     }
+}
+
+RecordTableSize RecordTableSizeOf(RecordTableShape shape) {
+    const int32_t lines = kOpponents + 1;
+    const int32_t across = shape == RecordTableShape::RowPerOpponent ? kRecordTableColumns : lines;
+    const int32_t down = shape == RecordTableShape::RowPerOpponent ? lines : kRecordTableColumns;
+    return {kColumnPitch * (across - 1) + kColumnWidth, kRowHeight * down};
 }
 
 }  // namespace koikoi

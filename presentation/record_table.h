@@ -16,10 +16,21 @@ inline constexpr int32_t kRecordTableWidth = 60 * (kRecordTableColumns - 1) + 58
 inline constexpr int32_t kRecordTableHeight = 20 * (kOpponents + 1);
 inline constexpr TextFont kRecordTableFont = {14, true};
 
-// Paints the header row (text only) and, for each opponent, nine cells filled
+// A row per opponent under a header row, as the Windows dialog shows it, or
+// a column per opponent beside a header column, for a narrow screen.
+enum class RecordTableShape : uint8_t { RowPerOpponent, ColumnPerOpponent };
+
+// Paints the headers (text only) and, for each opponent, nine cells filled
 // in the opponent's colour holding its name, its months, its six result
 // counts ("%d") and its average ("%4.2f"), all in the 14-pixel bold font,
 // centred. Draws nothing else and presents nothing.
-void PaintRecordTable(Canvas& canvas, const RecordSummary (&summary)[kOpponents]);
+void PaintRecordTable(Canvas& canvas, const RecordSummary (&summary)[kOpponents],
+                      RecordTableShape shape = RecordTableShape::RowPerOpponent);
+
+struct RecordTableSize {
+    int32_t width, height;
+};
+// The surface the table covers from (0, 0).
+RecordTableSize RecordTableSizeOf(RecordTableShape shape);
 
 }  // namespace koikoi

@@ -8,33 +8,47 @@
 namespace koikoi {
 namespace {
 
-inline constexpr Box kPage = {0, 0, kPageWidth, kPageHeight};
 inline constexpr Rgb kPageColour = {255, 255, 255};
 inline constexpr Rgb kGuideColour = {0, 0, 0};
 inline constexpr Rgb kOpponentLineColour = {255, 0, 0};
 
-struct Paragraph {
-    Box box;
-    const char* text;
+// The paragraphs' texts in the order of their boxes; the opponent's line
+// is made up when painted.
+inline constexpr const char* kGuide[kPageParagraphs - 1] = {
+    texts::kPage1, texts::kPage2, texts::kPage3, texts::kPage4,
+    texts::kPage5, texts::kPage6, texts::kPage7, texts::kPage8,
 };
 
-// The introduction runs from x = 6 to 580, the bullet points (each opening
-// with a middle dot) from x = 16 to 590.
-inline constexpr Paragraph kGuide[] = {
-    {{6, 6, 580, 40}, texts::kPage1},     {{6, 46, 580, 80}, texts::kPage2},
-    {{6, 86, 580, 120}, texts::kPage3},   {{6, 126, 580, 177}, texts::kPage4},
-    {{16, 183, 590, 217}, texts::kPage5}, {{16, 223, 590, 240}, texts::kPage6},
-    {{16, 246, 590, 280}, texts::kPage7}, {{16, 286, 590, 320}, texts::kPage8},
+// The box of each paragraph in turn: fixed, or on a flowing page as high as
+// the paragraph's lines, below the one before.
+class Boxes {
+  public:
+    Boxes(Canvas& canvas, const PageGeometry& page) : canvas_(canvas), page_(page) {}
+
+    Box Next(const char* text) {
+        Box box = page_.paragraphs[index_++];
+        if (!page_.flowing) return box;
+        box.top = top_ < 0 ? box.top : top_;
+        box.bottom = box.top + canvas_.WrappedTextHeight(box.right - box.left, kPageFont, text);
+        top_ = box.bottom + page_.gap;
+        return box;
+    }
+
+  private:
+    Canvas& canvas_;
+    const PageGeometry& page_;
+    int32_t index_ = 0;
+    int32_t top_ = -1;
 };
-inline constexpr Box kOpponentLineBox = {16, 326, 590, 343};
 
 }  // namespace
 
-void PaintTitle(Canvas& canvas, uint8_t opponentId) {
-    canvas.Fill(kPage, kPageColour);
-    for (const Paragraph& paragraph : kGuide) {
-        canvas.Text(paragraph.box, kPageFont, kGuideColour, TextLayout::WordWrap,
-                    paragraph.text);
+void PaintTitle(Canvas& canvas, uint8_t opponentId, const PageGeometry& page) {
+    canvas.Fill({0, 0, page.width, page.height}, kPageColour);
+    Boxes boxes(canvas, page);
+    for (const char* paragraph : kGuide) {
+        canvas.Text(boxes.Next(paragraph), kPageFont, kGuideColour, TextLayout::WordWrap,
+                    paragraph);
     }
 
     // The name stands between two blanks inside the brackets: the head
@@ -43,7 +57,7 @@ void PaintTitle(Canvas& canvas, uint8_t opponentId) {
     AppendText(line, texts::kPage9Head);
     AppendText(line, OpponentName(opponentId));
     AppendText(line, texts::kPage9Tail);
-    canvas.Text(kOpponentLineBox, kPageFont, kOpponentLineColour, TextLayout::WordWrap, line);
+    canvas.Text(boxes.Next(line), kPageFont, kOpponentLineColour, TextLayout::WordWrap, line);
 
     canvas.PresentPage();
 }

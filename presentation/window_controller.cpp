@@ -15,14 +15,16 @@ WindowController::WindowController(WindowFrontEnd& frontEnd, Canvas& board, cons
       board_(board),
       recordPath_(recordPath),
       random_(seed),
-      match_{table_, *this, random_, positions_},
+      geometry_(WideGeometry(fromFile_)),
+      match_{table_, *this, random_, geometry_.slots},
       seed_(seed) {
     for (int32_t& card : table_.MatchList) card = kNoCard;
     table_.GameState = StateNoGame;
 }
 
 LayoutStatus WindowController::LoadLayout(const char* path) {
-    const LayoutStatus status = koikoi::LoadLayout(path, positions_);
+    const LayoutStatus status = koikoi::LoadLayout(path, fromFile_);
+    if (geometry_.layout == BoardLayout::Wide) geometry_.slots = fromFile_;
     if (status == LayoutStatus::NotFound) {
         frontEnd_.ShowBox(BoxOwner::None, BoxKind::Ok, texts::kFileNotFound, texts::kFileCaption);
     } else if (status == LayoutStatus::Damaged) {
@@ -50,13 +52,48 @@ const ViewFit& WindowController::FitView(int32_t width, int32_t height) {
     return view_;
 }
 
+bool WindowController::FitPage(int32_t width, int32_t height) {
+    const BoardLayout layout = ChooseLayout(width, height);
+    const bool changed = layout != geometry_.layout;
+    if (changed) {
+        switch (layout) {
+            case BoardLayout::Wide:
+                geometry_ = WideGeometry(fromFile_);
+                break;
+            case BoardLayout::Portrait:
+                geometry_ = PortraitGeometry();
+                break;
+            case BoardLayout::Landscape:
+                geometry_ = LandscapeGeometry();
+                break;
+        }
+        page_ = layout == BoardLayout::Portrait ? &kNarrowPage : &kWidePage;
+    }
+    // The classic board keeps the window's own fit, float for float.
+    const BoardRoom room = RoomFor(layout, width, height);
+    view_ = layout == BoardLayout::Wide ? FitBoardToScreen(width, height)
+                                        : FitGeometry(geometry_, room.width, room.height);
+    match_.viewScale = view_.scale;
+    return changed;
+}
+
+void WindowController::RepaintInLayout() {
+    if (table_.GameState == StateNoGame) {
+        RepaintTitle();
+        return;
+    }
+    board_.AcquireWindow();
+    RepaintShown(table_, geometry_, board_, shown_);
+    board_.ReleaseWindow();
+}
+
 void WindowController::OnTitleTimer() {
     RepaintTitle();
 }
 
 void WindowController::RepaintTitle() {
     board_.AcquireWindow();
-    PaintTitle(board_, table_.OpponentId);
+    PaintTitle(board_, table_.OpponentId, *page_);
     board_.ReleaseWindow();
     frontEnd_.TitlePainted();
 }
@@ -160,7 +197,9 @@ void WindowController::PaintPanelTable() {
         Tell(texts::kFileNotFound, texts::kFileCaption);
         return;
     }
-    frontEnd_.PaintRecordPanel(summary);
+    const bool narrow = geometry_.layout == BoardLayout::Portrait;
+    frontEnd_.PaintRecordPanel(
+        summary, narrow ? RecordTableShape::ColumnPerOpponent : RecordTableShape::RowPerOpponent);
 }
 
 void WindowController::OnPanelClose() {
@@ -244,8 +283,8 @@ void WindowController::RestartAtTitle() {
 
 void WindowController::PaintBoard(int32_t scene, int32_t pauseBefore, int32_t message,
                                   int32_t amount, int32_t highlightSlot, int32_t pauseAfter) {
-    koikoi::PaintBoard(table_, positions_, board_, *this, scene, pauseBefore, message, amount,
-                       highlightSlot, pauseAfter);
+    koikoi::PaintBoard(table_, geometry_, board_, *this, scene, pauseBefore, message, amount,
+                       highlightSlot, pauseAfter, &shown_);
 }
 
 // The whole time is waited in one piece, then the queue is drained: the

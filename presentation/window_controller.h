@@ -18,7 +18,11 @@
 #include "game/table.h"
 #include "match/flow.h"
 #include "match/trace.h"
+#include "presentation/board_geometry.h"
+#include "presentation/board_painter.h"
 #include "presentation/canvas.h"
+#include "presentation/record_table.h"
+#include "presentation/title_page.h"
 #include "presentation/window_rules.h"
 
 namespace koikoi {
@@ -63,7 +67,9 @@ class WindowFrontEnd {
     virtual bool OpenRecordPanel(uint8_t opponent) = 0;
     virtual void CloseRecordPanel() = 0;
     virtual void CheckOpponent(uint8_t opponent) = 0;
-    virtual void PaintRecordPanel(const RecordSummary (&summary)[kOpponents]) = 0;
+    // Paints the table in the panel, shaped as the layout in use wants it.
+    virtual void PaintRecordPanel(const RecordSummary (&summary)[kOpponents],
+                                  RecordTableShape shape) = 0;
 
     // Around every change of the record file, and before the panel reads it:
     // a browser fetches the stored file and holds its cross-tab lock here.
@@ -89,7 +95,9 @@ class WindowController final : public Host {
     const Table& table() const { return table_; }
     // For the benchmarks that paint a board they dealt themselves.
     Table& table() { return table_; }
-    const SlotPositions& positions() const { return positions_; }
+    const SlotPositions& positions() const { return geometry_.slots; }
+    const BoardGeometry& geometry() const { return geometry_; }
+    const PageGeometry& page() const { return *page_; }
     const ViewFit& view() const { return view_; }
     // A game step or a pause is running: the browser's tests wait for this.
     bool Busy() const { return pauseDepth_ > 0 || match_.sequenceRunning; }
@@ -101,8 +109,15 @@ class WindowController final : public Host {
     LayoutStatus LoadLayout(const char* path);
     void ReportCardSheet(SheetStatus status, bool loaded);
 
-    // The board fitted to a full-screen client area (or a page) of this size.
+    // The classic board fitted to a full-screen client area of this size.
     const ViewFit& FitView(int32_t width, int32_t height);
+    // A page of this size: the board layout for it (board_geometry.h) and the
+    // board fitted to it. True when the layout changed; the front-end then
+    // makes room for the new board and has it painted again with
+    // RepaintInLayout, at the same moment of the game: the game itself does
+    // not change with the layout.
+    bool FitPage(int32_t width, int32_t height);
+    void RepaintInLayout();
 
     // The window's events.
     void OnTitleTimer();
@@ -174,7 +189,10 @@ class WindowController final : public Host {
     const char* recordPath_;
     Table table_{};
     Random random_;
-    SlotPositions positions_{};
+    SlotPositions fromFile_{};  // the classic board's slots, from the layout file
+    BoardGeometry geometry_;    // the layout in use; its slots are the ones clicks hit
+    const PageGeometry* page_ = &kWidePage;
+    BoardShown shown_;
     ViewFit view_{kBoardWidth, kBoardHeight, 1.0f};
     Match match_;
     // BusyFlag: a depth rather than a flag, so that a pause nested inside

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "presentation/board_geometry.h"
 #include "presentation/title_page.h"
 
 namespace koikoi {
@@ -23,13 +24,6 @@ inline constexpr int32_t kGameFrameWidth = 6;
 inline constexpr int32_t kGameFrameHeight = 32;
 // A client area at least this wide shows the whole board stretched.
 inline constexpr int32_t kStretchThreshold = 650;
-
-// The size at which the board is shown, and window coordinate / board coordinate.
-struct ViewFit {
-    int32_t width;
-    int32_t height;
-    float scale;
-};
 
 // Fits the 1016 x 698 board into a full-screen client area of cx x cy pixels,
 // keeping its aspect and never enlarging it.

@@ -95,6 +95,18 @@ void TextOn(HDC dc, Box box, TextFont font, Rgb colour, TextLayout layout, const
     DeleteObject(textFont);
 }
 
+// DrawText measures the box it would fill instead of drawing.
+int32_t WrappedHeightOn(HDC dc, int32_t width, TextFont font, const char* text) {
+    HFONT textFont = CreateFontFor(font);
+    HGDIOBJ previousFont = SelectObject(dc, textFont);
+    const std::wstring wide = WideFromShiftJis(text);
+    RECT rect{0, 0, width, 0};
+    DrawTextW(dc, wide.c_str(), -1, &rect, DT_WORDBREAK | DT_CALCRECT);
+    SelectObject(dc, previousFont);
+    DeleteObject(textFont);
+    return static_cast<int32_t>(rect.bottom - rect.top);
+}
+
 int CALLBACK NoteFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) {
     // The enumeration may offer a family by another of its names; only the
     // name asked for counts as installed under that name.
@@ -245,6 +257,10 @@ void GdiCanvas::Text(Box box, TextFont font, Rgb colour, TextLayout layout, cons
     TextOn(board_.dc, box, font, colour, layout, text);
 }
 
+int32_t GdiCanvas::WrappedTextHeight(int32_t width, TextFont font, const char* text) {
+    return WrappedHeightOn(board_.dc, width, font, text);
+}
+
 void GdiCanvas::Frame(int32_t x, int32_t y) {
     HPEN pen = CreatePen(PS_SOLID, kFrameWidth, kFrameColour);
     HGDIOBJ previous = SelectObject(board_.dc, pen);
@@ -275,6 +291,10 @@ void DcCanvas::TextBox(Box box, TextFont font, Rgb colour, const char* text) {
 
 void DcCanvas::Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) {
     TextOn(dc_, box, font, colour, layout, text);
+}
+
+int32_t DcCanvas::WrappedTextHeight(int32_t width, TextFont font, const char* text) {
+    return WrappedHeightOn(dc_, width, font, text);
 }
 
 void GdiCanvas::PresentPage() {

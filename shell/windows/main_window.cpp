@@ -248,10 +248,11 @@ void MainWindow::CheckOpponent(uint8_t opponent) {
     CheckOpponentRadio(recordDialog_, opponent);
 }
 
-void MainWindow::PaintRecordPanel(const RecordSummary (&summary)[kOpponents]) {
+void MainWindow::PaintRecordPanel(const RecordSummary (&summary)[kOpponents],
+                                  RecordTableShape shape) {
     HDC dc = GetDC(recordDialog_);
     DcCanvas canvas(dc);
-    PaintRecordTable(canvas, summary);
+    PaintRecordTable(canvas, summary, shape);
     ReleaseDC(recordDialog_, dc);
 }
 

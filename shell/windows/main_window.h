@@ -54,7 +54,8 @@ class MainWindow final : public WindowFrontEnd {
     bool OpenRecordPanel(uint8_t opponent) override;
     void CloseRecordPanel() override;
     void CheckOpponent(uint8_t opponent) override;
-    void PaintRecordPanel(const RecordSummary (&summary)[kOpponents]) override;
+    void PaintRecordPanel(const RecordSummary (&summary)[kOpponents],
+                          RecordTableShape shape) override;
 
   private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,

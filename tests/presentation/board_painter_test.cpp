@@ -9,14 +9,14 @@
 namespace koikoi::testing {
 namespace {
 
-const SlotPositions kPositions = TellingPositions();
+const BoardGeometry kGeometry = WideGeometry(TellingPositions());
 
 Log Paint(const Table& table, int32_t scene, int32_t pauseBefore = 0, int32_t message = -1,
           int32_t amount = 0, int32_t slot = -1, int32_t pauseAfter = 0) {
     Log log;
     RecordingCanvas canvas(log);
     RecordingHost host(log);
-    PaintBoard(table, kPositions, canvas, host, scene, pauseBefore, message, amount, slot,
+    PaintBoard(table, kGeometry, canvas, host, scene, pauseBefore, message, amount, slot,
                pauseAfter);
     return log;
 }

@@ -31,13 +31,13 @@ const std::string kMonthWonTail = texts::kMsgMonthWonTail;
 const std::string kKoiKoi = texts::kMsgKoiKoiTail;
 const std::string kTurnTail = texts::kOpponentTurnTail;
 
-const SlotPositions kPositions = TellingPositions();
+const BoardGeometry kGeometry = WideGeometry(TellingPositions());
 
 Log Paint(const Table& table, int32_t scene, int32_t message = -1, int32_t amount = 0) {
     Log log;
     RecordingCanvas canvas(log);
     RecordingHost host(log);
-    PaintBoard(table, kPositions, canvas, host, scene, 0, message, amount, -1, 0);
+    PaintBoard(table, kGeometry, canvas, host, scene, 0, message, amount, -1, 0);
     return log;
 }
 
@@ -78,7 +78,7 @@ TEST(PaintBoardAnnouncements, TextsByteForByteInTheAnnouncementBox) {
         EXPECT_EQ(boxes[0].text, row.text);
         EXPECT_EQ(boxes[0].box, (Box{206, 276, 806, 316}));
         EXPECT_EQ(boxes[0].colour, (Rgb{250, 220, 22}));
-        EXPECT_EQ(boxes[0].font, kAnnouncementFont);
+        EXPECT_EQ(boxes[0].font, (TextFont{30, false}));
         // Every announcement fits the 41 bytes the box was made for.
         EXPECT_LE(boxes[0].text.size() + 1, 41u);
     }
@@ -124,7 +124,7 @@ TEST(PaintBoardTurnLabel, NameAndBoxOfTheSideToPlay) {
         EXPECT_EQ(boxes[0].text, row.text);
         EXPECT_EQ(boxes[0].box, row.box);
         EXPECT_EQ(boxes[0].colour, row.colour);
-        EXPECT_EQ(boxes[0].font, kTurnLabelFont);
+        EXPECT_EQ(boxes[0].font, (TextFont{20, true}));
     }
     EXPECT_TRUE(CallsOf(Paint(TableWithTurn(0, 0), SceneScores), Op::TextBox).empty());
 }

@@ -3,13 +3,16 @@
 // a window.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "game/host.h"
 #include "game/slot_positions.h"
 #include "game/table.h"
+#include "presentation/board_geometry.h"
 #include "presentation/canvas.h"
 
 namespace koikoi::testing {
@@ -65,6 +68,11 @@ class RecordingCanvas : public Canvas {
                         .font = font,
                         .layout = layout,
                         .text = text});
+    }
+    // Every two bytes (a Shift-JIS character) as wide as the font is high.
+    int32_t WrappedTextHeight(int32_t width, TextFont font, const char* text) override {
+        const int32_t textWidth = static_cast<int32_t>(std::strlen(text)) * font.size / 2;
+        return font.size * std::max(1, (textWidth + width - 1) / width);
     }
     void Frame(int32_t x, int32_t y) override { log_.push_back({.op = Op::Frame, .at = {x, y}}); }
     void Present() override { log_.push_back({.op = Op::Present}); }

@@ -54,7 +54,7 @@ class FakeFrontEnd final : public WindowFrontEnd {
     }
     void CloseRecordPanel() override { ++panelClosed; }
     void CheckOpponent(uint8_t opponent) override { checked.push_back(opponent); }
-    void PaintRecordPanel(const RecordSummary (&summary)[kOpponents]) override {
+    void PaintRecordPanel(const RecordSummary (&summary)[kOpponents], RecordTableShape) override {
         tablePainted.push_back(summary[0].months);
     }
     void BeginRecordChange() override { changes += "("; }
