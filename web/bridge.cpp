@@ -38,8 +38,11 @@ EM_JS(void, koikoi_js_present, (int32_t page), {
 EM_JS(void, koikoi_js_set_mode, (int32_t game), {
     Module.koikoi.setMode(game);
 });
-EM_JS(void, koikoi_js_set_view, (int32_t width, int32_t height, float scale), {
-    Module.koikoi.setView(width, height, scale);
+EM_JS(void, koikoi_js_set_view, (int32_t width, int32_t height, float scale, int32_t layout, int32_t boardWidth, int32_t boardHeight, int32_t pageWidth, int32_t pageHeight), {
+    Module.koikoi.setView(width, height, scale, layout, boardWidth, boardHeight, pageWidth, pageHeight);
+});
+EM_JS(int32_t, koikoi_js_text_height, (int32_t surface, int32_t width, int32_t size, int32_t bold, const char* text), {
+    return Module.koikoi.textHeight(surface, width, size, bold, text);
 });
 EM_JS(void, koikoi_js_start_title_timer, (int32_t ms), {
     Module.koikoi.startTitleTimer(ms);
@@ -71,8 +74,8 @@ EM_JS(void, koikoi_js_panel_check, (int32_t opponent), {
 EM_JS(int32_t, koikoi_js_panel_checked, (), {
     return Module.koikoi.panelChecked();
 });
-EM_JS(void, koikoi_js_panel_clear_table, (), {
-    Module.koikoi.panelClearTable();
+EM_JS(void, koikoi_js_panel_clear_table, (int32_t width, int32_t height), {
+    Module.koikoi.panelClearTable(width, height);
 });
 EM_ASYNC_JS(int32_t, koikoi_js_records_load, (const char* path), {
     return await Module.koikoi.recordsLoad(UTF8ToString(path));

@@ -40,12 +40,19 @@ void koikoi_js_fill(int32_t surface, int32_t left, int32_t top, int32_t right, i
 void koikoi_js_text(int32_t surface, int32_t left, int32_t top, int32_t right, int32_t bottom,
                     int32_t size, int32_t bold, int32_t rgb, int32_t layout, int32_t boxed,
                     int32_t boxRgb, const char* shiftJis);
+// The height a word-wrapped text takes in a box of this width.
+int32_t koikoi_js_text_height(int32_t surface, int32_t width, int32_t size, int32_t bold,
+                              const char* shiftJis);
 void koikoi_js_frame(int32_t x, int32_t y);
 void koikoi_js_present(int32_t page);
 
-// Window: its mode, the fit of the board and the title timer.
+// Window: its mode, the fit of the board (its size on the page, the scale,
+// the layout in use with the size of its board and of its guide page) and
+// the title timer.
 void koikoi_js_set_mode(int32_t game);
-void koikoi_js_set_view(int32_t width, int32_t height, float scale);
+void koikoi_js_set_view(int32_t width, int32_t height, float scale, int32_t layout,
+                        int32_t boardWidth, int32_t boardHeight, int32_t pageWidth,
+                        int32_t pageHeight);
 void koikoi_js_start_title_timer(int32_t ms);
 void koikoi_js_whiten();
 void koikoi_js_open_rules();
@@ -60,12 +67,13 @@ int32_t koikoi_js_menu(int32_t x, int32_t y, int32_t enabledBits)
 
 // The record panel: shown with an opponent checked (its table is due some
 // milliseconds later), hidden, an opponent checked again, the first checked
-// opponent (-1: none), and its table's canvas cleared for a new painting.
+// opponent (-1: none), and its table's canvas cleared for a new painting at
+// the table's size.
 void koikoi_js_panel_show(int32_t opponent);
 void koikoi_js_panel_hide();
 void koikoi_js_panel_check(int32_t opponent);
 int32_t koikoi_js_panel_checked();
-void koikoi_js_panel_clear_table();
+void koikoi_js_panel_clear_table(int32_t width, int32_t height);
 
 // Record storage, each answering a StorageAnswer (web_window.h). Begin and
 // commit hold the cross-tab lock between them.

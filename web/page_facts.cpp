@@ -9,8 +9,7 @@
 #include "game/slot_positions.h"
 #include "game/table.h"
 #include "opponents/roster.h"
-#include "presentation/record_table.h"
-#include "presentation/title_page.h"
+#include "presentation/board_geometry.h"
 #include "presentation/window_controller.h"
 #include "resources/resource_ids.h"
 #include "web/page_protocol.h"
@@ -51,6 +50,8 @@ class Json {
         out_ += '"' + value + '"';
         return *this;
     }
+    // A string in a list.
+    Json& Item(const std::string& value) { return String(nullptr, value); }
     Json& OpenList(const char* name) {
         Key(name);
         out_ += '[';
@@ -124,10 +125,13 @@ std::string PageFacts() {
         .Number("title", kTitleTimerMs)
         .Number("panelTable", kPanelTableDelayMs)
         .Close();
-    json.Pair("board", kBoardWidth, kBoardHeight)
-        .Pair("page", kPageWidth, kPageHeight)
-        .Pair("card", kCardWidth, kCardHeight)
-        .Pair("recordTable", kRecordTableWidth, kRecordTableHeight);
+    json.Pair("board", kBoardWidth, kBoardHeight).Pair("card", kCardWidth, kCardHeight);
+    json.OpenList("layouts");
+    for (int32_t layout = 0; layout < kBoardLayouts; ++layout) {
+        json.Item(LayoutName(static_cast<BoardLayout>(layout)));
+    }
+    json.CloseList();
+    json.Number("touchTarget", kTouchCardWidth).Number("phoneBar", kPhoneBar);
     json.Open("surfaces")
         .Number("board", static_cast<int32_t>(Surface::Board))
         .Number("recordTable", static_cast<int32_t>(Surface::RecordTable))

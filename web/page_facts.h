@@ -7,10 +7,11 @@
 namespace koikoi::web {
 
 // A JSON object: the event kinds, the menu's command ids and enabling bits,
-// the answers, the storage answers, the timers, the sizes of the board, the
-// guide page, a card and the record table, the drawing surfaces and text
-// layouts, the record summary's memory layout, and the opponents (the name
-// of each one's text and its record colour).
+// the answers, the storage answers, the files, the timers, the classic
+// board's and a card's size, the board layouts' names and the touch
+// target's size, the drawing surfaces and text layouts, the record
+// summary's memory layout, and the opponents (the name of each one's text
+// and its record colour).
 std::string PageFacts();
 
 }  // namespace koikoi::web

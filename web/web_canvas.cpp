@@ -37,6 +37,10 @@ void WebCanvas::Text(Box box, TextFont font, Rgb colour, TextLayout layout, cons
                    Packed(colour), static_cast<int32_t>(layout), 0, 0, text);
 }
 
+int32_t WebCanvas::WrappedTextHeight(int32_t width, TextFont font, const char* text) {
+    return koikoi_js_text_height(surface_, width, font.size, font.bold ? 1 : 0, text);
+}
+
 void WebCanvas::Frame(int32_t x, int32_t y) {
     if (surface_ != static_cast<int32_t>(Surface::Board)) return;
     koikoi_js_frame(x, y);

@@ -25,6 +25,7 @@ class WebCanvas final : public Canvas {
     void Fill(Box box, Rgb colour) override;
     void TextBox(Box box, TextFont font, Rgb colour, const char* text) override;
     void Text(Box box, TextFont font, Rgb colour, TextLayout layout, const char* text) override;
+    int32_t WrappedTextHeight(int32_t width, TextFont font, const char* text) override;
     void Frame(int32_t x, int32_t y) override;
     void Present() override;
     void PresentPage() override;

@@ -105,10 +105,16 @@ void WebWindow::OnRightClick(int32_t x, int32_t y) {
     if (command != 0) koikoi_js_post_event(kEventCommand, command, 0);
 }
 
-// The page refits when its size changes.
+// The page refits when its size changes, and takes another layout of the
+// board when a phone is turned.
 void WebWindow::OnViewport(int32_t width, int32_t height) {
-    const ViewFit& view = controller_.FitView(width, height);
-    koikoi_js_set_view(view.width, view.height, view.scale);
+    const bool relaid = controller_.FitPage(width, height);
+    const ViewFit& view = controller_.view();
+    const BoardGeometry& board = controller_.geometry();
+    const PageGeometry& page = controller_.page();
+    koikoi_js_set_view(view.width, view.height, view.scale, static_cast<int32_t>(board.layout),
+                       board.width, board.height, page.width, page.height);
+    if (relaid) controller_.RepaintInLayout();
 }
 
 void WebWindow::OnImport() {
@@ -165,9 +171,11 @@ void WebWindow::CheckOpponent(uint8_t opponent) {
     koikoi_js_panel_check(opponent);
 }
 
-void WebWindow::PaintRecordPanel(const RecordSummary (&summary)[kOpponents]) {
-    koikoi_js_panel_clear_table();
-    PaintRecordTable(tableCanvas_, summary);
+void WebWindow::PaintRecordPanel(const RecordSummary (&summary)[kOpponents],
+                                 RecordTableShape shape) {
+    const RecordTableSize size = RecordTableSizeOf(shape);
+    koikoi_js_panel_clear_table(size.width, size.height);
+    PaintRecordTable(tableCanvas_, summary, shape);
 }
 
 void WebWindow::BeginRecordChange() {

@@ -43,7 +43,8 @@ class WebWindow final : public WindowFrontEnd {
     bool OpenRecordPanel(uint8_t opponent) override;
     void CloseRecordPanel() override;
     void CheckOpponent(uint8_t opponent) override;
-    void PaintRecordPanel(const RecordSummary (&summary)[kOpponents]) override;
+    void PaintRecordPanel(const RecordSummary (&summary)[kOpponents],
+                          RecordTableShape shape) override;
     void BeginRecordChange() override;
     void EndRecordChange(bool changed) override;
     void RefreshRecords() override;

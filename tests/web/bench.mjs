@@ -2,6 +2,9 @@
 // tests): load to the guide page, a board repaint (every whole-board repaint
 // the game makes over a dozen plays, and window.koikoi.repaint() where the
 // page has it), JS heap plus wasm memory, and the size of the JS and wasm.
+// Load and repaint are measured twice: on a desktop window with the wide
+// board, and on a phone held upright (390x844 CSS px at device pixel ratio 3,
+// touch) with the portrait board.
 //   node tests/web/bench.mjs [--site DIR] [--loads N] [--repaints N]
 // Targets: load under 1 s, repaint under 4 ms (median), memory under 32 MB,
 // JS + wasm under 600 KB.
@@ -56,8 +59,9 @@ function timeRepaints() {
     const inner = k[name];
     k[name] = function (...args) {
       if (start === null) start = performance.now();
-      // A scene repaint begins by filling the whole board.
-      if (name === 'fill' && args[0] === 0 && args[3] - args[1] >= 1016 && args[4] - args[2] >= 698) whole = true;
+      // A scene repaint begins by filling the whole board; every layout's
+      // board is wider and taller than 540 board pixels.
+      if (name === 'fill' && args[0] === 0 && args[3] - args[1] >= 540 && args[4] - args[2] >= 540) whole = true;
       return inner.apply(this, args);
     };
   };
@@ -105,18 +109,19 @@ const codeBytes = site
   .reduce((sum, name) => sum + fs.statSync(path.join(options.site, name)).size, 0);
 
 const server = await serve(options.site);
-const { browser, close } = await launch({ width: 1016, height: 698 });
 const verdicts = [];
 const check = (label, value, limit, shown) => {
   const within = value < limit;
   verdicts.push(within);
   console.log(`${label}: ${shown}${within ? '' : '  (over target)'}`);
 };
-try {
+
+// Load, then the repaints of a dozen plays; returns the page mid-game.
+async function loadAndRepaint(browser, where) {
   const cold = await loadTimes(browser, server.url, true);
   const warm = await loadTimes(browser, server.url, false);
-  check('load to guide page, cold (median)', median(cold), 1000, `${ms(median(cold))} (of ${cold.map((t) => t.toFixed(0)).join(', ')})`);
-  console.log(`load to guide page, warm (median): ${ms(median(warm))}`);
+  check(`${where}: load to guide page, cold (median)`, median(cold), 1000, `${ms(median(cold))} (of ${cold.map((t) => t.toFixed(0)).join(', ')})`);
+  console.log(`${where}: load to guide page, warm (median): ${ms(median(warm))}`);
 
   // Mid-game: the deal and the human's first plays, with every repaint the
   // game makes timed (see timeRepaints).
@@ -124,9 +129,10 @@ try {
   await page.evaluate(timeRepaints);
   await kk.startGame(page);
   await playUntil(page, (lines) => lines.filter((line) => line.includes('"ev":"human_card"')).length >= 12, { touchEvery: 0 });
+  const layout = await page.evaluate(() => window.koikoiLayout?.name ?? '?');
   const played = await page.evaluate(() => window.__koikoiRepaints);
   if (played.length) {
-    check(`board repaint as the game paints it, median of ${played.length}`, median(played), 4,
+    check(`${where}: ${layout} board repaint as the game paints it, median of ${played.length}`, median(played), 4,
       `${ms(median(played))} (90th percentile ${ms([...played].sort((a, b) => a - b)[Math.floor(played.length * 0.9)])})`);
   }
 
@@ -148,9 +154,21 @@ try {
     return { call, drawn };
   }, repaints);
   if (repaint) {
-    check(`board repaint through window.koikoi.repaint(), median of ${repaints}`, median(repaint.drawn), 4, `${ms(median(repaint.drawn))} drawn (${ms(median(repaint.call))} the call alone)`);
+    check(`${where}: ${layout} board repaint through window.koikoi.repaint(), median of ${repaints}`, median(repaint.drawn), 4, `${ms(median(repaint.drawn))} drawn (${ms(median(repaint.call))} the call alone)`);
   }
+  return page;
+}
 
+const phone = await launch({ width: 390, height: 844, scale: 3, touch: true });
+try {
+  await loadAndRepaint(phone.browser, 'phone upright 390x844 @3');
+} finally {
+  await phone.close();
+}
+
+const { browser, close } = await launch({ width: 1016, height: 698 });
+try {
+  const page = await loadAndRepaint(browser, 'desktop 1016x698');
   const cdp = await page.createCDPSession();
   await cdp.send('HeapProfiler.collectGarbage');
   await cdp.send('Performance.enable');

@@ -111,7 +111,7 @@ describe('guide page', () => {
       { width: 1200, height: 860, deviceScaleFactor: 1 },
       { width: 700, height: 1000, deviceScaleFactor: 2 },
       { width: 1600, height: 600, deviceScaleFactor: 1.5 },
-      { width: 390, height: 844, deviceScaleFactor: 3 },
+      { width: 1600, height: 380, deviceScaleFactor: 3 },
     ];
     for (const viewport of viewports) {
       await page.setViewport(viewport);
@@ -122,6 +122,33 @@ describe('guide page', () => {
       await keep(page, `guide-${label}`);
       checkGuide(await page.evaluate(analyseGuide, kParagraphs, kOpponentLine), label);
     }
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('a phone held upright: a narrow page, its text unshrunk', async () => {
+    const { page, problems } = await kk.open(site.browser, site.url);
+    await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3 });
+    await page.waitForFunction(() => window.koikoiLayout?.name === 'portrait', { timeout: 10_000 });
+    await new Promise((done) => setTimeout(done, 200));
+    await keep(page, 'guide-portrait');
+    const seen = await page.evaluate(() => {
+      const canvas = document.getElementById('board');
+      const rect = canvas.getBoundingClientRect();
+      const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+      let red = 0;
+      let dark = 0;
+      for (let i = 0; i < data.length; i += 4) {
+        if (data[i] > 180 && data[i + 1] < 90 && data[i + 2] < 90) ++red;
+        if (data[i] < 90 && data[i + 1] < 90 && data[i + 2] < 90) ++dark;
+      }
+      return { rect: rect.toJSON(), canvas: [canvas.width, canvas.height], red, dark };
+    });
+    // 360 x 720 page pixels shown at one CSS pixel each, drawn at the ratio.
+    assert.equal(seen.rect.width, 360);
+    assert.ok(seen.rect.right <= 390 && seen.rect.bottom <= 844, JSON.stringify(seen));
+    assert.deepEqual(seen.canvas, [1080, 2160]);
+    assert.ok(seen.dark > 10_000 && seen.red > 500, `black paragraphs and the red line: ${JSON.stringify(seen)}`);
     assert.deepEqual(problems, []);
     await page.close();
   });

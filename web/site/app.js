@@ -75,16 +75,27 @@
   let offCtx = null;
   let res = 0;  // off-screen pixels per board pixel
   let gameMode = false;
-  let view = { width: 0, height: 0, scale: 1 };
+  // The board's fit as the C++ sends it, and the layout in use: the name's
+  // index in F.layouts, its board's size and its guide page's size.
+  let view = { width: 0, height: 0, scale: 1, layout: 0, board: [0, 0], page: [0, 0] };
+
+  // The off-screen canvas holds the board and, in its top-left corner, the
+  // guide page, so it is as large as the larger of the two each way.
+  function offSize() {
+    return [Math.max(view.board[0], view.page[0]), Math.max(view.board[1], view.page[1])];
+  }
 
   function makeOff(r) {
     const c = document.createElement('canvas');
-    c.width = Math.round(F.board[0] * r);
-    c.height = Math.round(F.board[1] * r);
+    const [w, h] = offSize();
+    c.width = Math.round(w * r);
+    c.height = Math.round(h * r);
     const ctx = c.getContext('2d');
-    if (off) {
+    const sameShape = off && Math.abs(off.width / off.height - c.width / c.height) < 1e-3;
+    if (sameShape) {
       ctx.drawImage(off, 0, 0, c.width, c.height);
     } else {
+      // Another layout: the C++ paints the board anew at once.
       ctx.fillStyle = '#fff';
       ctx.fillRect(0, 0, c.width, c.height);
     }
@@ -96,17 +107,44 @@
     res = r;
   }
 
+  // The room for the board: the page within its safe area (clear of a
+  // notch and of the home indicator), less the bar of buttons a phone
+  // layout gives them.
+  function safeInsets() {
+    const style = getComputedStyle($('safe'));
+    const inset = (value) => parseFloat(value) || 0;
+    return {
+      top: inset(style.paddingTop), right: inset(style.paddingRight),
+      bottom: inset(style.paddingBottom), left: inset(style.paddingLeft),
+    };
+  }
+  function pageRoom() {
+    const inset = safeInsets();
+    return [
+      Math.max(1, Math.floor(window.innerWidth - inset.left - inset.right)),
+      Math.max(1, Math.floor(window.innerHeight - inset.top - inset.bottom)),
+    ];
+  }
+  function boardRoom() {
+    const [w, h] = pageRoom();
+    const name = F.layouts[view.layout];
+    return [w - (name === 'landscape' ? F.phoneBar : 0), h - (name === 'portrait' ? F.phoneBar : 0)];
+  }
+
   // The guide page keeps its aspect and is never enlarged, as the
   // board is fitted by the window's rule (the C++ side sends the board's fit).
   function pageFit() {
-    return Math.min(1, window.innerWidth / F.page[0], window.innerHeight / F.page[1]);
+    const [w, h] = boardRoom();
+    return Math.min(1, w / view.page[0], h / view.page[1]);
   }
 
   function layout() {
+    if (!view.board[0]) return;
+    document.body.dataset.layout = F.layouts[view.layout];
     const dpr = window.devicePixelRatio || 1;
     const pf = pageFit();
-    const w = gameMode ? view.width : Math.floor(F.page[0] * pf);
-    const h = gameMode ? view.height : Math.floor(F.page[1] * pf);
+    const w = gameMode ? view.width : Math.floor(view.page[0] * pf);
+    const h = gameMode ? view.height : Math.floor(view.page[1] * pf);
     board.style.width = w + 'px';
     board.style.height = h + 'px';
     board.width = Math.max(1, Math.round(w * dpr));
@@ -114,17 +152,26 @@
     // Drawn at the resolution it is shown at, so texts stay crisp on
     // high-DPI screens.
     const r = Math.max(1, dpr * Math.max(view.scale, pf));
-    if (!off || Math.abs(r - res) > 0.01) makeOff(r);
+    const [ow, oh] = offSize();
+    if (!off || Math.abs(r - res) > 0.01 || off.width !== Math.round(ow * r) || off.height !== Math.round(oh * r)) {
+      makeOff(r);
+    }
+    noteLayout();
+  }
+
+  // For tests and benchmarks: the layout in use and a card's size on the
+  // page, from the board as it is shown.
+  function noteLayout() {
+    const shown = gameMode ? board.getBoundingClientRect().width : view.width;
+    const scale = shown / view.board[0];
+    window.koikoiLayout = { name: F.layouts[view.layout], cardCss: [F.card[0] * scale, F.card[1] * scale] };
   }
 
   function present(page) {
     boardCtx.imageSmoothingEnabled = true;
     boardCtx.imageSmoothingQuality = 'high';
-    if (page) {
-      boardCtx.drawImage(off, 0, 0, F.page[0] * res, F.page[1] * res, 0, 0, board.width, board.height);
-    } else {
-      boardCtx.drawImage(off, 0, 0, off.width, off.height, 0, 0, board.width, board.height);
-    }
+    const [w, h] = page ? view.page : view.board;
+    boardCtx.drawImage(off, 0, 0, w * res, h * res, 0, 0, board.width, board.height);
   }
   const repaint = () => present(!gameMode);
 
@@ -380,9 +427,12 @@
       radio.checked = Number(radio.value) === opponent;
     }
   }
-  function clearTable() {
+  // Cleared at the size the C++ paints the table at; until its first
+  // painting the panel keeps the last size (none before the first).
+  let tableSize = [0, 0];
+  function clearTable(w = tableSize[0], h = tableSize[1]) {
+    tableSize = [w, h];
     const dpr = window.devicePixelRatio || 1;
-    const [w, h] = F.recordTable;
     tableCanvas.style.width = w + 'px';
     tableCanvas.style.height = h + 'px';
     tableCanvas.width = Math.round(w * dpr);
@@ -457,7 +507,7 @@
       buildOpponentRadios();
       applyTexts();
       layout();
-      post('viewport', window.innerWidth, window.innerHeight);
+      postViewport();
       impl.startTitleTimer(F.timers.title);
     },
     waitEvent(event) {
@@ -531,6 +581,14 @@
       }
       ctx.restore();
     },
+    textHeight(surface, width, size, bold, textPtr) {
+      const ctx = surfaceCtx(surface);
+      ctx.save();
+      ctx.font = (bold ? 'bold ' : '') + size + 'px ' + MINCHO;
+      const lines = wrapLines(ctx, heapString(textPtr), width).length;
+      ctx.restore();
+      return Math.max(1, lines) * size;
+    },
     frame(x, y) {
       // A 3-pixel pen centred on the outer pixels of the card cell.
       offCtx.save();
@@ -546,8 +604,10 @@
       layout();
       repaint();
     },
-    setView(width, height, scale) {
-      view = { width, height, scale };
+    setView(width, height, scale, layoutCode, boardWidth, boardHeight, pageWidth, pageHeight) {
+      view = {
+        width, height, scale, layout: layoutCode, board: [boardWidth, boardHeight], page: [pageWidth, pageHeight],
+      };
       layout();
       repaint();
     },
@@ -572,9 +632,12 @@
       checkRadio(opponent);
       clearTable();
       const rect = board.getBoundingClientRect();
-      panel.style.left = Math.max(0, rect.left) + 'px';
-      panel.style.top = Math.max(0, rect.top) + 'px';
       panel.hidden = false;
+      // At the board's top-left corner, as the dialog opens at the window's,
+      // but kept inside a narrow page.
+      const left = Math.min(rect.left, window.innerWidth - panel.offsetWidth);
+      panel.style.left = Math.max(0, left) + 'px';
+      panel.style.top = Math.max(0, rect.top) + 'px';
       // The table is painted once, a moment after the panel opens.
       clearTimeout(panelTimer);
       panelTimer = setTimeout(() => post('panelTimer'), F.timers.panelTable);
@@ -588,7 +651,7 @@
       const checked = document.querySelector('input[name="opponent"]:checked');
       return checked ? Number(checked.value) : -1;
     },
-    panelClearTable() { clearTable(); },
+    panelClearTable(width, height) { clearTable(width, height); },
 
     recordsLoad,
     recordsBegin,
@@ -667,7 +730,17 @@
     post('rightClick', event.clientX, event.clientY);
   });
   $('close').addEventListener('click', () => post('close'));
-  window.addEventListener('resize', () => post('viewport', window.innerWidth, window.innerHeight));
+  // The menu button opens the menu below it, its right edge at the button's.
+  $('menu-button').addEventListener('click', () => {
+    const r = $('menu-button').getBoundingClientRect();
+    post('rightClick', Math.round(r.right), Math.round(r.bottom));
+  });
+  function postViewport() {
+    const [w, h] = pageRoom();
+    post('viewport', w, h);
+  }
+  window.addEventListener('resize', postViewport);
+  window.addEventListener('orientationchange', postViewport);
   // Leaving the page while a game runs asks first.
   window.addEventListener('beforeunload', (event) => {
     if (F && Module._koikoi_game_state() !== 0) {
@@ -691,7 +764,7 @@
     // Where the slot's card cell is drawn on the page: its centre in CSS pixels.
     slotCentre(slot) {
       const rect = board.getBoundingClientRect();
-      const scale = rect.width / F.board[0];
+      const scale = rect.width / view.board[0];
       const at = Module._koikoi_slot_box(slot) >> 2;
       const [l, t, r, b] = Module.HEAP32.subarray(at, at + 4);
       return { x: rect.left + ((l + r) / 2) * scale, y: rect.top + ((t + b) / 2) * scale };

@@ -53,8 +53,11 @@ export function describeDifference(index, expected, actual) {
 // card is tapped instead of clicked (0: never). Resolves to
 // { ok, difference, lines, choices } where `difference` names the first
 // line that differs. `from` is the length of the page's trace before the
-// game started.
-export async function replay(page, simLines, { from = 0, touchEvery = 0, timeout = 60_000 } = {}) {
+// game started. With `stopAt`, the replay ends as soon as the page has
+// written a line for which stopAt(line) holds (a month's record, say);
+// `beforeChoice(n)` is awaited whenever the player waits for the page with
+// n choices made, perhaps while the page still plays.
+export async function replay(page, simLines, { from = 0, touchEvery = 0, timeout = 60_000, stopAt, beforeChoice } = {}) {
   const choices = humanChoices(simLines);
   let next = 0;
   let compared = 0;
@@ -70,15 +73,18 @@ export async function replay(page, simLines, { from = 0, touchEvery = 0, timeout
     mark = now;
   };
   const fail = (difference) => ({ ok: false, difference, lines: compared, choices: next, timing });
+  let stopped = false;
   const compare = (fresh) => {
     for (const line of fresh) {
       if (line !== simLines[compared]) return describeDifference(compared, simLines[compared], line);
       ++compared;
+      if (stopAt && stopAt(line)) stopped = true;
     }
     return null;
   };
 
   for (;;) {
+    if (beforeChoice) await beforeChoice(next);
     lap('acting');
     const choice = choices[next];
     const card = choice && choice.ev !== 'ask' ? choice.card : -1;
@@ -86,6 +92,7 @@ export async function replay(page, simLines, { from = 0, touchEvery = 0, timeout
     lap('waiting');
     const difference = compare(decision.fresh);
     if (difference) return fail(difference);
+    if (stopped) return { ok: true, difference: null, lines: compared, choices: next, timing };
     minLength = decision.length - 1;
     closed = false;
 
