@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "game/table.h"
+#include "game/texts.h"
 
 namespace koikoi {
 
@@ -36,7 +37,7 @@ enum Message : int32_t {
 enum class Question : uint8_t { KoiKoi, NewYear };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Repaints at a scene level, pauses, announces, frames a slot and pauses
@@ -47,9 +48,10 @@ public:
     // may re-enter the game's click handler.
     virtual void Pause(int32_t ms) = 0;
 
-    // Shift-JIS texts; the answer is kYes (6) or kNo (7).
-    virtual int32_t AskYesNo(const char* text, const char* caption) = 0;
-    virtual void Tell(const char* text, const char* caption) = 0;
+    // Texts of the text table, shown in the host's language; the answer is
+    // kYes (6) or kNo (7).
+    virtual int32_t AskYesNo(TextId text, TextId caption) = 0;
+    virtual void Tell(TextId text, TextId caption) = 0;
 
     virtual void EnterGameMode() = 0;
     // True while the host is draining its message queue inside a Pause.
@@ -77,8 +79,8 @@ class SilentHost : public Host {
   public:
     void PaintBoard(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
     void Pause(int32_t) override {}
-    int32_t AskYesNo(const char*, const char*) override { return kNo; }
-    void Tell(const char*, const char*) override {}
+    int32_t AskYesNo(TextId, TextId) override { return kNo; }
+    void Tell(TextId, TextId) override {}
     void EnterGameMode() override {}
     bool InsidePause() const override { return false; }
     bool QuitRequested() const override { return false; }

@@ -174,8 +174,305 @@ inline constexpr char kStorageFull[] = "\x95\xDB\x91\xB6\x97\xCC\x88\xE6\x82\xAA
 inline constexpr char kImportCaption[] = "\x90\xED\x90\xD1\x82\xCC\x93\xC7\x82\xDD\x8D\x9E\x82\xDD";
 // このファイルは戦績ファイル（result.dat）ではありません。\n戦績は何も変更していません。
 inline constexpr char kImportNotRecords[] = "\x82\xB1\x82\xCC\x83t\x83@\x83" "C\x83\x8B\x82\xCD\x90\xED\x90\xD1\x83t\x83@\x83" "C\x83\x8B\x81iresult.dat\x81j\x82\xC5\x82\xCD\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81" "B\x0A\x90\xED\x90\xD1\x82\xCD\x89\xBD\x82\xE0\x95\xCF\x8DX\x82\xB5\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82\xF1\x81" "B";
+// English
+inline constexpr char kPageMenuLanguage[] = "English";
+// ja
+inline constexpr char kPageLanguageCode[] = "ja";
+// 獲得文
+inline constexpr char kLabelTurnGain[] = "\x8Al\x93\xBE\x95\xB6";
+// 今日文
+inline constexpr char kLabelTodayMon[] = "\x8D\xA1\x93\xFA\x95\xB6";
+// 今月文
+inline constexpr char kLabelMonthMon[] = "\x8D\xA1\x8C\x8E\x95\xB6";
+// 持ち貫
+inline constexpr char kLabelKan[] = "\x8E\x9D\x82\xBF\x8A\xD1";
+// こいこい
+inline constexpr char kLabelKoiKoi[] = "\x82\xB1\x82\xA2\x82\xB1\x82\xA2";
+// 手札から一枚選んでください
+inline constexpr char kLabelHandPrompt[] = "\x8E\xE8\x8E" "D\x82\xA9\x82\xE7\x88\xEA\x96\x87\x91I\x82\xF1\x82\xC5\x82\xAD\x82\xBE\x82\xB3\x82\xA2";
+// 場札から一枚選んでください
+inline constexpr char kLabelFieldPrompt[] = "\x8F\xEA\x8E" "D\x82\xA9\x82\xE7\x88\xEA\x96\x87\x91I\x82\xF1\x82\xC5\x82\xAD\x82\xBE\x82\xB3\x82\xA2";
+// 五光
+inline constexpr char kLabelYaku0[] = "\x8C\xDC\x8C\xF5";
+// 四光
+inline constexpr char kLabelYaku1[] = "\x8El\x8C\xF5";
+// 赤短
+inline constexpr char kLabelYaku2[] = "\x90\xD4\x92Z";
+// 青短
+inline constexpr char kLabelYaku3[] = "\x90\xC2\x92Z";
+// 猪鹿蝶
+inline constexpr char kLabelYaku4[] = "\x92\x96\x8E\xAD\x92\xB1";
+// 花見酒
+inline constexpr char kLabelYaku5[] = "\x89\xD4\x8C\xA9\x8E\xF0";
+// 月見酒
+inline constexpr char kLabelYaku6[] = "\x8C\x8E\x8C\xA9\x8E\xF0";
+// タネ
+inline constexpr char kLabelYaku7[] = "\x83^\x83l";
+// タン
+inline constexpr char kLabelYaku8[] = "\x83^\x83\x93";
+// カス
+inline constexpr char kLabelYaku9[] = "\x83J\x83X";
+// 一月
+inline constexpr char kLabelMonth1[] = "\x88\xEA\x8C\x8E";
+// 二月
+inline constexpr char kLabelMonth2[] = "\x93\xF1\x8C\x8E";
+// 三月
+inline constexpr char kLabelMonth3[] = "\x8EO\x8C\x8E";
+// 四月
+inline constexpr char kLabelMonth4[] = "\x8El\x8C\x8E";
+// 五月
+inline constexpr char kLabelMonth5[] = "\x8C\xDC\x8C\x8E";
+// 六月
+inline constexpr char kLabelMonth6[] = "\x98Z\x8C\x8E";
+// 七月
+inline constexpr char kLabelMonth7[] = "\x8E\xB5\x8C\x8E";
+// 八月
+inline constexpr char kLabelMonth8[] = "\x94\xAA\x8C\x8E";
+// 九月
+inline constexpr char kLabelMonth9[] = "\x8B\xE3\x8C\x8E";
+// 十月
+inline constexpr char kLabelMonth10[] = "\x8F\x5C\x8C\x8E";
+// 十一月
+inline constexpr char kLabelMonth11[] = "\x8F\x5C\x88\xEA\x8C\x8E";
+// 十二月
+inline constexpr char kLabelMonth12[] = "\x8F\x5C\x93\xF1\x8C\x8E";
 
 }  // namespace koikoi::texts
+
+namespace koikoi::texts_en {
+
+// You
+inline constexpr char kHumanName[] = "You";
+// Suzaku
+inline constexpr char kOpponentName0[] = "Suzaku";
+// Seiryū
+inline constexpr char kOpponentName1[] = "Seiry\xC5\xAB";
+// Byakko
+inline constexpr char kOpponentName2[] = "Byakko";
+// Genbu
+inline constexpr char kOpponentName3[] = "Genbu";
+// Call koi-koi and play on?
+inline constexpr char kAskKoiKoi[] = "Call koi-koi and play on\x3F";
+// Koi-koi
+inline constexpr char kAskKoiKoiCaption[] = "Koi-koi";
+// Begin a new year?
+inline constexpr char kAskNewYear[] = "Begin a new year\x3F";
+// Next year
+inline constexpr char kAskNewYearCaption[] = "Next year";
+// To end the game, open the menu and choose "End game".
+inline constexpr char kHowToEnd[] = "To end the game, open the menu and choose \x22" "End game\x22.";
+// Ending the game
+inline constexpr char kHowToEndCaption[] = "Ending the game";
+// A new year begins. Your opponent is 
+inline constexpr char kMsgNewYearHead[] = "A new year begins. Your opponent is ";
+// .
+inline constexpr char kMsgNewYearTail[] = ".";
+// A new month begins.
+inline constexpr char kMsgNewMonth[] = "A new month begins.";
+// A new day begins.
+inline constexpr char kMsgNewDay[] = "A new day begins.";
+// : this turn's mon go to today's mon.
+inline constexpr char kMsgAddToDayTail[] = ": this turn's mon go to today's mon.";
+// : today's mon go to this month's mon.
+inline constexpr char kMsgAddToMonthTail[] = ": today's mon go to this month's mon.";
+// Month won by 
+inline constexpr char kMsgMonthWonHead[] = "Month won by ";
+// : 
+inline constexpr char kMsgMonthWonMiddle[] = ": ";
+//  kan.
+inline constexpr char kMsgMonthWonTail[] = " kan.";
+// : Koi-koi!
+inline constexpr char kMsgKoiKoiTail[] = ": Koi-koi!";
+// Your turn
+inline constexpr char kHumanTurn[] = "Your turn";
+// 's turn
+inline constexpr char kOpponentTurnTail[] = "'s turn";
+// Georgia
+inline constexpr char kBoardFontFace[] = "Georgia";
+// Times New Roman
+inline constexpr char kBoardFontFaceWindows[] = "Times New Roman";
+// Liberation Serif
+inline constexpr char kBoardFontFaceEnglish[] = "Liberation Serif";
+// Hanafuda, "flower cards", are Japan's own playing cards, played in many games: Hana-awase, Hachi-hachi, Oicho-kabu and more. This game is Koi-Koi.
+inline constexpr char kPage1[] = "Hanafuda, \x22" "flower cards\x22, are Japan's own playing cards, played in many games: Hana-awase, Hachi-hachi, Oicho-kabu and more. This game is Koi-Koi.";
+// Koi-Koi brings a gambler's nerve to Hana-awase: quick, thrilling, and won by instinct and daring.
+inline constexpr char kPage2[] = "Koi-Koi brings a gambler's nerve to Hana-awase: quick, thrilling, and won by instinct and daring.";
+// The cards' points do not count here. What counts is how fast you make one of the set combinations, and whether you then call "koi-koi" and play on for a bigger one.
+inline constexpr char kPage3[] = "The cards' points do not count here. What counts is how fast you make one of the set combinations, and whether you then call \x22koi-koi\x22 and play on for a bigger one.";
+// Play on for more, and an opponent who makes a combination first wins the day and you lose it all. Weigh how your combinations can grow against what your opponent may be making.
+inline constexpr char kPage4[] = "Play on for more, and an opponent who makes a combination first wins the day and you lose it all. Weigh how your combinations can grow against what your opponent may be making.";
+// • For the rules and the combinations, open the menu and choose "Rules".
+inline constexpr char kPage5[] = "\xE2\x80\xA2 For the rules and the combinations, open the menu and choose \x22Rules\x22.";
+// • Two play: you and the computer.
+inline constexpr char kPage6[] = "\xE2\x80\xA2 Two play: you and the computer.";
+// • Four players wait in the computer: Suzaku, Seiryū, Byakko and Genbu. Choose your opponent before a game starts.
+inline constexpr char kPage7[] = "\xE2\x80\xA2 Four players wait in the computer: Suzaku, Seiry\xC5\xAB, Byakko and Genbu. Choose your opponent before a game starts.";
+// • Open the menu and choose "Opponent and record". The opponent cannot change from the start of a game to its end.
+inline constexpr char kPage8[] = "\xE2\x80\xA2 Open the menu and choose \x22Opponent and record\x22. The opponent cannot change from the start of a game to its end.";
+// • Your opponent now: 
+inline constexpr char kPage9Head[] = "\xE2\x80\xA2 Your opponent now: ";
+// 
+inline constexpr char kPage9Tail[] = "";
+// Kanemiro Koi-Koi (ver1.02)
+inline constexpr char kWindowTitle[] = "Kanemiro Koi-Koi (ver1.02)";
+// Koi-Koi
+inline constexpr char kShortTitle[] = "Koi-Koi";
+// Quit the game?
+inline constexpr char kAskClose[] = "Quit the game\x3F";
+// Quit
+inline constexpr char kAskCloseCaption[] = "Quit";
+// Getting ready to close. Please wait.
+inline constexpr char kClosing[] = "Getting ready to close. Please wait.";
+// Please wait
+inline constexpr char kClosingCaption[] = "Please wait";
+// The opponent cannot change once a game has started.
+inline constexpr char kNoOpponentChange[] = "The opponent cannot change once a game has started.";
+// The record cannot be reset once a game has started.
+inline constexpr char kNoRecordReset[] = "The record cannot be reset once a game has started.";
+// This clears the whole record. It cannot be undone. Reset it?
+inline constexpr char kAskReset[] = "This clears the whole record. It cannot be undone. Reset it\x3F";
+// Reset
+inline constexpr char kAskResetCaption[] = "Reset";
+// Name
+inline constexpr char kRecordHeader0[] = "Name";
+// Months
+inline constexpr char kRecordHeader1[] = "Months";
+// Won 3
+inline constexpr char kRecordHeader2[] = "Won 3";
+// Won 2
+inline constexpr char kRecordHeader3[] = "Won 2";
+// Won 1
+inline constexpr char kRecordHeader4[] = "Won 1";
+// Lost 1
+inline constexpr char kRecordHeader5[] = "Lost 1";
+// Lost 2
+inline constexpr char kRecordHeader6[] = "Lost 2";
+// Lost 3
+inline constexpr char kRecordHeader7[] = "Lost 3";
+// Average
+inline constexpr char kRecordHeader8[] = "Average";
+// Could not find file.
+inline constexpr char kFileNotFound[] = "Could not find file.";
+// Could not write file.
+inline constexpr char kFileNotWritten[] = "Could not write file.";
+// File Confirm
+inline constexpr char kFileCaption[] = "File Confirm";
+// Could not read file allocation.dat.
+inline constexpr char kLayoutNotRead[] = "Could not read file allocation.dat.";
+// Could not find file hanaX.bmp.
+inline constexpr char kSheetNotFound[] = "Could not find file hanaX.bmp.";
+// Could not read file hanaX.bmp.
+inline constexpr char kSheetNotRead[] = "Could not read file hanaX.bmp.";
+// Could not find file koikoi.html.
+inline constexpr char kRulesNotFound[] = "Could not find file koikoi.html.";
+// Start game
+inline constexpr char kPageMenuGameStart[] = "Start game";
+// End game
+inline constexpr char kPageMenuGameSet[] = "End game";
+// Opponent and record
+inline constexpr char kPageMenuShowRecords[] = "Opponent and record";
+// Rules
+inline constexpr char kPageMenuRules[] = "Rules";
+// Quit
+inline constexpr char kPageMenuExit[] = "Quit";
+// Close
+inline constexpr char kPageClose[] = "Close";
+// Menu
+inline constexpr char kPageMenuButton[] = "Menu";
+// Record
+inline constexpr char kPagePanelTitle[] = "Record";
+// Play this opponent
+inline constexpr char kPagePanelChoose[] = "Play this opponent";
+// Opponent
+inline constexpr char kPagePanelOpponents[] = "Opponent";
+// Reset record
+inline constexpr char kPagePanelReset[] = "Reset record";
+// Export record
+inline constexpr char kPagePanelExport[] = "Export record";
+// Import record
+inline constexpr char kPagePanelImport[] = "Import record";
+// Yes
+inline constexpr char kPageYes[] = "Yes";
+// No
+inline constexpr char kPageNo[] = "No";
+// OK
+inline constexpr char kPageOk[] = "OK";
+// This game needs JavaScript.
+inline constexpr char kPageNoScript[] = "This game needs JavaScript.";
+// Saving the record
+inline constexpr char kStorageCaption[] = "Saving the record";
+// This browser cannot save the record (a private window, perhaps).\nYou can play on, but the record lasts only until this page is closed.
+inline constexpr char kStorageUnavailable[] = "This browser cannot save the record (a private window, perhaps).\x0AYou can play on, but the record lasts only until this page is closed.";
+// The record could not be saved: the storage is full.\nYou can play on, but this month's result lasts only until this page is closed.
+inline constexpr char kStorageFull[] = "The record could not be saved: the storage is full.\x0AYou can play on, but this month's result lasts only until this page is closed.";
+// Importing a record
+inline constexpr char kImportCaption[] = "Importing a record";
+// This file is not a record file (result.dat).\nThe record is unchanged.
+inline constexpr char kImportNotRecords[] = "This file is not a record file (result.dat).\x0AThe record is unchanged.";
+// 日本語
+inline constexpr char kPageMenuLanguage[] = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";
+// en
+inline constexpr char kPageLanguageCode[] = "en";
+// Turn
+inline constexpr char kLabelTurnGain[] = "Turn";
+// Today
+inline constexpr char kLabelTodayMon[] = "Today";
+// Month
+inline constexpr char kLabelMonthMon[] = "Month";
+// Kan
+inline constexpr char kLabelKan[] = "Kan";
+// Koi-koi
+inline constexpr char kLabelKoiKoi[] = "Koi-koi";
+// Choose a card from your hand
+inline constexpr char kLabelHandPrompt[] = "Choose a card from your hand";
+// Choose a card on the field
+inline constexpr char kLabelFieldPrompt[] = "Choose a card on the field";
+// Gokō
+inline constexpr char kLabelYaku0[] = "Gok\xC5\x8D";
+// Shikō
+inline constexpr char kLabelYaku1[] = "Shik\xC5\x8D";
+// Akatan
+inline constexpr char kLabelYaku2[] = "Akatan";
+// Aotan
+inline constexpr char kLabelYaku3[] = "Aotan";
+// Inoshika
+inline constexpr char kLabelYaku4[] = "Inoshika";
+// Hanami
+inline constexpr char kLabelYaku5[] = "Hanami";
+// Tsukimi
+inline constexpr char kLabelYaku6[] = "Tsukimi";
+// Tane
+inline constexpr char kLabelYaku7[] = "Tane";
+// Tan
+inline constexpr char kLabelYaku8[] = "Tan";
+// Kasu
+inline constexpr char kLabelYaku9[] = "Kasu";
+// Jan
+inline constexpr char kLabelMonth1[] = "Jan";
+// Feb
+inline constexpr char kLabelMonth2[] = "Feb";
+// Mar
+inline constexpr char kLabelMonth3[] = "Mar";
+// Apr
+inline constexpr char kLabelMonth4[] = "Apr";
+// May
+inline constexpr char kLabelMonth5[] = "May";
+// Jun
+inline constexpr char kLabelMonth6[] = "Jun";
+// Jul
+inline constexpr char kLabelMonth7[] = "Jul";
+// Aug
+inline constexpr char kLabelMonth8[] = "Aug";
+// Sep
+inline constexpr char kLabelMonth9[] = "Sep";
+// Oct
+inline constexpr char kLabelMonth10[] = "Oct";
+// Nov
+inline constexpr char kLabelMonth11[] = "Nov";
+// Dec
+inline constexpr char kLabelMonth12[] = "Dec";
+
+}  // namespace koikoi::texts_en
 
 namespace koikoi {
 
@@ -265,9 +562,40 @@ enum class TextId : uint16_t {
     StorageFull,
     ImportCaption,
     ImportNotRecords,
+    PageMenuLanguage,
+    PageLanguageCode,
+    LabelTurnGain,
+    LabelTodayMon,
+    LabelMonthMon,
+    LabelKan,
+    LabelKoiKoi,
+    LabelHandPrompt,
+    LabelFieldPrompt,
+    LabelYaku0,
+    LabelYaku1,
+    LabelYaku2,
+    LabelYaku3,
+    LabelYaku4,
+    LabelYaku5,
+    LabelYaku6,
+    LabelYaku7,
+    LabelYaku8,
+    LabelYaku9,
+    LabelMonth1,
+    LabelMonth2,
+    LabelMonth3,
+    LabelMonth4,
+    LabelMonth5,
+    LabelMonth6,
+    LabelMonth7,
+    LabelMonth8,
+    LabelMonth9,
+    LabelMonth10,
+    LabelMonth11,
+    LabelMonth12,
 };
 
-inline constexpr int32_t kTextCount = 84;
+inline constexpr int32_t kTextCount = 115;
 
 // The texts' names (as in texts.tsv) and the Shift-JIS texts, by TextId.
 inline constexpr const char* kTextNames[kTextCount] = {
@@ -355,6 +683,37 @@ inline constexpr const char* kTextNames[kTextCount] = {
     "kStorageFull",
     "kImportCaption",
     "kImportNotRecords",
+    "kPageMenuLanguage",
+    "kPageLanguageCode",
+    "kLabelTurnGain",
+    "kLabelTodayMon",
+    "kLabelMonthMon",
+    "kLabelKan",
+    "kLabelKoiKoi",
+    "kLabelHandPrompt",
+    "kLabelFieldPrompt",
+    "kLabelYaku0",
+    "kLabelYaku1",
+    "kLabelYaku2",
+    "kLabelYaku3",
+    "kLabelYaku4",
+    "kLabelYaku5",
+    "kLabelYaku6",
+    "kLabelYaku7",
+    "kLabelYaku8",
+    "kLabelYaku9",
+    "kLabelMonth1",
+    "kLabelMonth2",
+    "kLabelMonth3",
+    "kLabelMonth4",
+    "kLabelMonth5",
+    "kLabelMonth6",
+    "kLabelMonth7",
+    "kLabelMonth8",
+    "kLabelMonth9",
+    "kLabelMonth10",
+    "kLabelMonth11",
+    "kLabelMonth12",
 };
 inline constexpr const char* kShiftJisTexts[kTextCount] = {
     texts::kHumanName,
@@ -441,10 +800,169 @@ inline constexpr const char* kShiftJisTexts[kTextCount] = {
     texts::kStorageFull,
     texts::kImportCaption,
     texts::kImportNotRecords,
+    texts::kPageMenuLanguage,
+    texts::kPageLanguageCode,
+    texts::kLabelTurnGain,
+    texts::kLabelTodayMon,
+    texts::kLabelMonthMon,
+    texts::kLabelKan,
+    texts::kLabelKoiKoi,
+    texts::kLabelHandPrompt,
+    texts::kLabelFieldPrompt,
+    texts::kLabelYaku0,
+    texts::kLabelYaku1,
+    texts::kLabelYaku2,
+    texts::kLabelYaku3,
+    texts::kLabelYaku4,
+    texts::kLabelYaku5,
+    texts::kLabelYaku6,
+    texts::kLabelYaku7,
+    texts::kLabelYaku8,
+    texts::kLabelYaku9,
+    texts::kLabelMonth1,
+    texts::kLabelMonth2,
+    texts::kLabelMonth3,
+    texts::kLabelMonth4,
+    texts::kLabelMonth5,
+    texts::kLabelMonth6,
+    texts::kLabelMonth7,
+    texts::kLabelMonth8,
+    texts::kLabelMonth9,
+    texts::kLabelMonth10,
+    texts::kLabelMonth11,
+    texts::kLabelMonth12,
+};
+inline constexpr const char* kEnglishTexts[kTextCount] = {
+    texts_en::kHumanName,
+    texts_en::kOpponentName0,
+    texts_en::kOpponentName1,
+    texts_en::kOpponentName2,
+    texts_en::kOpponentName3,
+    texts_en::kAskKoiKoi,
+    texts_en::kAskKoiKoiCaption,
+    texts_en::kAskNewYear,
+    texts_en::kAskNewYearCaption,
+    texts_en::kHowToEnd,
+    texts_en::kHowToEndCaption,
+    texts_en::kMsgNewYearHead,
+    texts_en::kMsgNewYearTail,
+    texts_en::kMsgNewMonth,
+    texts_en::kMsgNewDay,
+    texts_en::kMsgAddToDayTail,
+    texts_en::kMsgAddToMonthTail,
+    texts_en::kMsgMonthWonHead,
+    texts_en::kMsgMonthWonMiddle,
+    texts_en::kMsgMonthWonTail,
+    texts_en::kMsgKoiKoiTail,
+    texts_en::kHumanTurn,
+    texts_en::kOpponentTurnTail,
+    texts_en::kBoardFontFace,
+    texts_en::kBoardFontFaceWindows,
+    texts_en::kBoardFontFaceEnglish,
+    texts_en::kPage1,
+    texts_en::kPage2,
+    texts_en::kPage3,
+    texts_en::kPage4,
+    texts_en::kPage5,
+    texts_en::kPage6,
+    texts_en::kPage7,
+    texts_en::kPage8,
+    texts_en::kPage9Head,
+    texts_en::kPage9Tail,
+    texts_en::kWindowTitle,
+    texts_en::kShortTitle,
+    texts_en::kAskClose,
+    texts_en::kAskCloseCaption,
+    texts_en::kClosing,
+    texts_en::kClosingCaption,
+    texts_en::kNoOpponentChange,
+    texts_en::kNoRecordReset,
+    texts_en::kAskReset,
+    texts_en::kAskResetCaption,
+    texts_en::kRecordHeader0,
+    texts_en::kRecordHeader1,
+    texts_en::kRecordHeader2,
+    texts_en::kRecordHeader3,
+    texts_en::kRecordHeader4,
+    texts_en::kRecordHeader5,
+    texts_en::kRecordHeader6,
+    texts_en::kRecordHeader7,
+    texts_en::kRecordHeader8,
+    texts_en::kFileNotFound,
+    texts_en::kFileNotWritten,
+    texts_en::kFileCaption,
+    texts_en::kLayoutNotRead,
+    texts_en::kSheetNotFound,
+    texts_en::kSheetNotRead,
+    texts_en::kRulesNotFound,
+    texts_en::kPageMenuGameStart,
+    texts_en::kPageMenuGameSet,
+    texts_en::kPageMenuShowRecords,
+    texts_en::kPageMenuRules,
+    texts_en::kPageMenuExit,
+    texts_en::kPageClose,
+    texts_en::kPageMenuButton,
+    texts_en::kPagePanelTitle,
+    texts_en::kPagePanelChoose,
+    texts_en::kPagePanelOpponents,
+    texts_en::kPagePanelReset,
+    texts_en::kPagePanelExport,
+    texts_en::kPagePanelImport,
+    texts_en::kPageYes,
+    texts_en::kPageNo,
+    texts_en::kPageOk,
+    texts_en::kPageNoScript,
+    texts_en::kStorageCaption,
+    texts_en::kStorageUnavailable,
+    texts_en::kStorageFull,
+    texts_en::kImportCaption,
+    texts_en::kImportNotRecords,
+    texts_en::kPageMenuLanguage,
+    texts_en::kPageLanguageCode,
+    texts_en::kLabelTurnGain,
+    texts_en::kLabelTodayMon,
+    texts_en::kLabelMonthMon,
+    texts_en::kLabelKan,
+    texts_en::kLabelKoiKoi,
+    texts_en::kLabelHandPrompt,
+    texts_en::kLabelFieldPrompt,
+    texts_en::kLabelYaku0,
+    texts_en::kLabelYaku1,
+    texts_en::kLabelYaku2,
+    texts_en::kLabelYaku3,
+    texts_en::kLabelYaku4,
+    texts_en::kLabelYaku5,
+    texts_en::kLabelYaku6,
+    texts_en::kLabelYaku7,
+    texts_en::kLabelYaku8,
+    texts_en::kLabelYaku9,
+    texts_en::kLabelMonth1,
+    texts_en::kLabelMonth2,
+    texts_en::kLabelMonth3,
+    texts_en::kLabelMonth4,
+    texts_en::kLabelMonth5,
+    texts_en::kLabelMonth6,
+    texts_en::kLabelMonth7,
+    texts_en::kLabelMonth8,
+    texts_en::kLabelMonth9,
+    texts_en::kLabelMonth10,
+    texts_en::kLabelMonth11,
+    texts_en::kLabelMonth12,
 };
 
 constexpr const char* ShiftJisText(TextId id) {
     return kShiftJisTexts[static_cast<uint16_t>(id)];
+}
+
+// The languages the texts are kept in. The Windows program is Japanese
+// only; the browser edition shows either.
+enum class Language : uint8_t { Japanese, English };
+inline constexpr int32_t kLanguages = 2;
+
+// A text in a language: Japanese as Shift-JIS bytes, English as UTF-8.
+constexpr const char* Text(Language language, TextId id) {
+    return language == Language::English ? kEnglishTexts[static_cast<uint16_t>(id)]
+                                         : ShiftJisText(id);
 }
 
 }  // namespace koikoi

@@ -21,7 +21,9 @@ void Paint(Host& host, int32_t scene, int32_t pauseBefore = 0, int32_t message =
     host.PaintBoard(scene, pauseBefore, message, amount, highlightSlot, pauseAfter);
 }
 
-void Add(int8_t& counter, int32_t delta) { counter = static_cast<int8_t>(counter + delta); }
+void Add(int8_t& counter, int32_t delta) {
+    counter = static_cast<int8_t>(counter + delta);
+}
 
 // Destroys the window if the user asked to close during a pause. A handler
 // running inside a Pause leaves that to the handler whose Pause it is, and
@@ -43,7 +45,7 @@ void PlayCard(Match& match, int32_t found) {
 // The user declined a new year: the last board stays until the game is
 // closed from the menu.
 void EndGame(Match& match) {
-    match.host.Tell(texts::kHowToEnd, texts::kHowToEndCaption);
+    match.host.Tell(TextId::HowToEnd, TextId::HowToEndCaption);
     Paint(match.host, SceneTurn);
     match.table.GameState = StateGameOver;
     QuitCheck(match);
@@ -270,7 +272,7 @@ int32_t ScoreAfterPlay(Match& match, int8_t side) {
     if (table.KoiCalled[other] == 0 && table.TurnCount < 15) {
         int32_t answer = kNo;
         if (side == 0) {
-            answer = host.AskYesNo(texts::kAskKoiKoi, texts::kAskKoiKoiCaption);
+            answer = host.AskYesNo(TextId::AskKoiKoi, TextId::AskKoiKoiCaption);
         } else {
             answer = DecideKoiKoi(table, table.OpponentId);
         }
@@ -311,7 +313,7 @@ int32_t AdvanceCalendar(Match& match, int32_t code) {
     // month, a new month with a new day, a new day with the next turn.
     switch (code) {
         case NewYear: {
-            const int32_t answer = host.AskYesNo(texts::kAskNewYear, texts::kAskNewYearCaption);
+            const int32_t answer = host.AskYesNo(TextId::AskNewYear, TextId::AskNewYearCaption);
             host.NoteAsk(0, Question::NewYear, answer);
             if (answer != kYes) return 0;
             ResetForNewYear(table);

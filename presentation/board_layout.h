@@ -85,6 +85,33 @@ inline constexpr SidePieces kSheetPieces[2] = {
     },
 };
 
+// In Japanese the labels of the board are the sheet's pictures; in another
+// language each is drawn as its text over the same place, on the colour of
+// the picture's box (`back`) in the colour of its letters (`ink`).
+struct LabelLook {
+    Rgb back, ink;
+};
+inline constexpr Rgb kLabelInk = {0, 0, 0};
+inline constexpr Rgb kLabelLightInk = {255, 255, 255};
+// By combination, in the order of YakuScore.
+inline constexpr LabelLook kYakuLabelLooks[YakuCount] = {
+    {{242, 193, 46}, kLabelInk},     {{246, 216, 106}, kLabelInk},
+    {{207, 42, 47}, kLabelLightInk}, {{42, 72, 168}, kLabelLightInk},
+    {{123, 74, 34}, kLabelLightInk}, {{245, 179, 198}, kLabelInk},
+    {{38, 40, 74}, kLabelLightInk},  {{223, 233, 200}, kLabelInk},
+    {{243, 214, 208}, kLabelInk},    {{232, 228, 216}, kLabelInk},
+};
+// The side's counter and kan labels and its koi-koi badge, by side.
+inline constexpr Rgb kSideLabelBack[2] = {{209, 248, 246}, {246, 216, 244}};
+inline constexpr Rgb kPromptBack = {255, 246, 200};
+// The month marker keeps its picture of the month's flower, the left
+// kMarkerFlowerWidth pixels of its cell; its name is written over the rest.
+inline constexpr int32_t kMarkerFlowerWidth = 22;
+inline constexpr Rgb kMarkerBack = {252, 248, 236};
+inline constexpr TextFont kLabelFont = {12, false};
+inline constexpr TextFont kPromptFont = {14, true};
+inline constexpr TextFont kMarkerFont = {14, true};
+
 // Colours (red, green, blue).
 inline constexpr Rgb kFeltColour = {34, 139, 34};
 inline constexpr Rgb kAnnouncementColour = {250, 220, 22};
@@ -108,9 +135,9 @@ inline void AppendText(char (&buffer)[kTextBufferSize], const char* text) {
 // The opponent's name as the board, the guide page and the record table
 // show it. An identifier no opponent has names nobody rather than reading
 // past the table.
-constexpr const char* OpponentName(uint32_t opponentId) {
+constexpr const char* OpponentName(uint32_t opponentId, Language language = Language::Japanese) {
     const bool known = opponentId < static_cast<uint32_t>(kOpponents);
-    return known ? ShiftJisText(kOpponentTable[opponentId].name) : "";
+    return known ? Text(language, kOpponentTable[opponentId].name) : "";
 }
 
 }  // namespace koikoi

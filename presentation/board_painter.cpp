@@ -15,9 +15,34 @@ void Copy(Canvas& canvas, const SheetCell& cell, int32_t x, int32_t y) {
     canvas.CopyCell(cell.x, cell.y, cell.width, cell.height, x, y);
 }
 
+// The n-th of a run of texts that follow each other in the text table.
+constexpr TextId NthText(TextId first, int32_t n) {
+    return static_cast<TextId>(static_cast<int32_t>(first) + n);
+}
+static_assert(NthText(TextId::LabelYaku0, YakuCount - 1) == TextId::LabelYaku9);
+static_assert(NthText(TextId::LabelMonth1, kMonths - 1) == TextId::LabelMonth12);
+static_assert(NthText(TextId::LabelTurnGain, 2) == TextId::LabelMonthMon);
+
+// A label of the board where the sheet's picture of it would go: the picture
+// in Japanese, else the label's text in the picture's colours.
+void PaintLabel(Canvas& canvas, Language language, const SheetCell& cell, BoardPlace at,
+                TextId label, LabelLook look, TextFont font) {
+    if (language == Language::Japanese) {
+        Copy(canvas, cell, at.x, at.y);
+        return;
+    }
+    // The text's line is centred down the box as well as across it.
+    const Box box = {at.x, at.y, at.x + cell.width, at.y + cell.height};
+    const int32_t top = at.y + (cell.height - font.size) / 2;
+    canvas.TextBox(box, font, look.back, "");
+    canvas.Text({box.left, top, box.right, top + font.size}, font, look.ink,
+                TextLayout::CentredLine, Text(language, label));
+}
+
 // The name texts use for the side whose turn it is.
-const char* CurrentSideName(const Table& table) {
-    return table.CurrentSide == 0 ? texts::kHumanName : OpponentName(table.OpponentId);
+const char* CurrentSideName(const Table& table, Language language) {
+    return table.CurrentSide == 0 ? Text(language, TextId::HumanName)
+                                  : OpponentName(table.OpponentId, language);
 }
 
 // The side's three counters, in the order of their labels and pip rows.
@@ -47,18 +72,31 @@ void PaintCards(const Table& table, const SlotPositions& positions, Canvas& canv
 // Months outside 1..12 have no marker: the sheet's column holds nothing for
 // month 0 (the number between a new year and its first month), the back
 // above that, and the combination labels past month 12.
-void PaintMonthMarker(const Table& table, const BoardGeometry& geometry, Canvas& canvas) {
+void PaintMonthMarker(const Table& table, const BoardGeometry& geometry, Canvas& canvas,
+                      Language language) {
     if (table.MonthNumber < 1 || table.MonthNumber > kMonths) return;
-    Copy(canvas, MonthMarkerCell(table.MonthNumber), geometry.monthMarker.x,
-         geometry.monthMarker.y);
+    const SheetCell cell = MonthMarkerCell(table.MonthNumber);
+    const BoardPlace at = geometry.monthMarker;
+    Copy(canvas, cell, at.x, at.y);
+    if (language == Language::Japanese) return;
+    // The month's name over the picture's own, beside its flower.
+    const Box name = {at.x + kMarkerFlowerWidth, at.y + 2, at.x + cell.width - 2,
+                      at.y + cell.height - 2};
+    const int32_t top = at.y + (cell.height - kMarkerFont.size) / 2;
+    canvas.TextBox(name, kMarkerFont, kMarkerBack, "");
+    canvas.Text({name.left, top, name.right, top + kMarkerFont.size}, kMarkerFont, kLabelInk,
+                TextLayout::CentredLine,
+                Text(language, NthText(TextId::LabelMonth1, table.MonthNumber - 1)));
 }
 
 // Counter labels with one pip per mon: TurnGain, TodayMon, MonthMon.
-void PaintCounters(const Table& table, const SidePlaces& places, Canvas& canvas, int32_t side) {
+void PaintCounters(const Table& table, const SidePlaces& places, Canvas& canvas, int32_t side,
+                   Language language) {
     const SidePieces& pieces = kSheetPieces[side];
     for (int32_t row = 0; row < 3; ++row) {
-        Copy(canvas, pieces.counterLabel[row], places.counterLabel[row].x,
-             places.counterLabel[row].y);
+        PaintLabel(canvas, language, pieces.counterLabel[row], places.counterLabel[row],
+                   NthText(TextId::LabelTurnGain, row), {kSideLabelBack[side], kLabelInk},
+                   kLabelFont);
         const int32_t pips = (table.*kCounters[row])[side];
         for (int32_t pip = 0; pip < pips; ++pip) {
             Copy(canvas, pieces.pip, places.firstPip[row].x + places.pipStep * pip,
@@ -69,9 +107,11 @@ void PaintCounters(const Table& table, const SidePlaces& places, Canvas& canvas,
 
 // The kan balance as tokens of ten, five and one, in rows of five. A balance
 // of 0 or below splits into counts of 0 or below and so draws nothing.
-void PaintKan(const Table& table, const SidePlaces& places, Canvas& canvas, int32_t side) {
+void PaintKan(const Table& table, const SidePlaces& places, Canvas& canvas, int32_t side,
+              Language language) {
     const SidePieces& pieces = kSheetPieces[side];
-    Copy(canvas, pieces.kanLabel, places.kanLabel.x, places.kanLabel.y);
+    PaintLabel(canvas, language, pieces.kanLabel, places.kanLabel, TextId::LabelKan,
+               {kSideLabelBack[side], kLabelInk}, kLabelFont);
 
     const int32_t balance = table.KanBalance[side];
     const int32_t counts[3] = {balance / 10, balance % 10 / 5, balance % 10 % 5};
@@ -93,34 +133,36 @@ void PaintKan(const Table& table, const SidePlaces& places, Canvas& canvas, int3
     }
 }
 
-void PaintYakuLabels(const Table& table, const BoardGeometry& geometry, Canvas& canvas) {
+void PaintYakuLabels(const Table& table, const BoardGeometry& geometry, Canvas& canvas,
+                     Language language) {
     for (int32_t side = 0; side < 2; ++side) {
         const SidePlaces& places = geometry.sides[side];
         for (int32_t yaku = 0; yaku < YakuCount; ++yaku) {
             if (table.YakuScore[side][yaku] == 0) continue;
-            Copy(canvas, YakuLabelCell(yaku), places.yakuLabel[yaku].x, places.yakuLabel[yaku].y);
+            PaintLabel(canvas, language, YakuLabelCell(yaku), places.yakuLabel[yaku],
+                       NthText(TextId::LabelYaku0, yaku), kYakuLabelLooks[yaku], kLabelFont);
         }
     }
 }
 
 // One badge place for both sides: the human's call wins when both called.
-void PaintKoiBadge(const Table& table, const BoardGeometry& geometry, Canvas& canvas) {
-    const BoardPlace at = geometry.koiBadge;
-    if (table.KoiCalled[0] > 0) {
-        Copy(canvas, kSheetPieces[0].koiBadge, at.x, at.y);
-    } else if (table.KoiCalled[1] > 0) {
-        Copy(canvas, kSheetPieces[1].koiBadge, at.x, at.y);
-    }
+void PaintKoiBadge(const Table& table, const BoardGeometry& geometry, Canvas& canvas,
+                   Language language) {
+    const int32_t side = table.KoiCalled[0] > 0 ? 0 : table.KoiCalled[1] > 0 ? 1 : -1;
+    if (side < 0) return;
+    PaintLabel(canvas, language, kSheetPieces[side].koiBadge, geometry.koiBadge,
+               TextId::LabelKoiKoi, {kSideLabelBack[side], kLabelInk}, kLabelFont);
 }
 
-void PaintTurnLabel(const Table& table, const BoardGeometry& geometry, Canvas& canvas) {
+void PaintTurnLabel(const Table& table, const BoardGeometry& geometry, Canvas& canvas,
+                    Language language) {
     TextBuffer text = "";
     const int32_t side = table.CurrentSide == 0 ? 0 : 1;
     if (side == 0) {
-        AppendText(text, texts::kHumanTurn);
+        AppendText(text, Text(language, TextId::HumanTurn));
     } else {
-        AppendText(text, OpponentName(table.OpponentId));
-        AppendText(text, texts::kOpponentTurnTail);
+        AppendText(text, OpponentName(table.OpponentId, language));
+        AppendText(text, Text(language, TextId::OpponentTurnTail));
     }
     const SidePlaces& places = geometry.sides[side];
     canvas.TextBox(places.turnBox, geometry.turnLabelFont, places.turnColour, text);
@@ -128,79 +170,90 @@ void PaintTurnLabel(const Table& table, const BoardGeometry& geometry, Canvas& c
 
 // The prompts ask the human only. The field prompt replaces the hand prompt
 // rather than joining it: at that point the hand card is already chosen.
-void PaintPrompt(const Table& table, const BoardGeometry& geometry, Canvas& canvas, int32_t scene) {
+void PaintPrompt(const Table& table, const BoardGeometry& geometry, Canvas& canvas, int32_t scene,
+                 Language language) {
     if (table.CurrentSide != 0) return;
+    const LabelLook look = {kPromptBack, kLabelInk};
     if (scene == SceneHandPrompt) {
-        Copy(canvas, kHandPromptCell, geometry.handPrompt.x, geometry.handPrompt.y);
+        PaintLabel(canvas, language, kHandPromptCell, geometry.handPrompt, TextId::LabelHandPrompt,
+                   look, kPromptFont);
     }
     if (scene == SceneFieldPrompt) {
-        Copy(canvas, kFieldPromptCell, geometry.fieldPrompt.x, geometry.fieldPrompt.y);
+        PaintLabel(canvas, language, kFieldPromptCell, geometry.fieldPrompt,
+                   TextId::LabelFieldPrompt, look, kPromptFont);
     }
 }
 
-void PaintScene(const Table& table, const BoardGeometry& geometry, Canvas& canvas, int32_t scene) {
+void PaintScene(const Table& table, const BoardGeometry& geometry, Canvas& canvas, int32_t scene,
+                Language language) {
     canvas.Fill({0, 0, geometry.width, geometry.height}, kFeltColour);
     PaintCards(table, geometry.slots, canvas);
-    if (scene >= SceneMonth) PaintMonthMarker(table, geometry, canvas);
+    if (scene >= SceneMonth) PaintMonthMarker(table, geometry, canvas, language);
     if (scene >= SceneScores) {
         for (int32_t side = 0; side < 2; ++side) {
-            PaintCounters(table, geometry.sides[side], canvas, side);
-            PaintKan(table, geometry.sides[side], canvas, side);
+            PaintCounters(table, geometry.sides[side], canvas, side, language);
+            PaintKan(table, geometry.sides[side], canvas, side, language);
         }
-        PaintYakuLabels(table, geometry, canvas);
-        PaintKoiBadge(table, geometry, canvas);
+        PaintYakuLabels(table, geometry, canvas, language);
+        PaintKoiBadge(table, geometry, canvas, language);
     }
-    if (scene >= SceneTurn) PaintTurnLabel(table, geometry, canvas);
-    PaintPrompt(table, geometry, canvas, scene);
+    if (scene >= SceneTurn) PaintTurnLabel(table, geometry, canvas, language);
+    PaintPrompt(table, geometry, canvas, scene, language);
 }
 
-// Builds the text of an announcement; false for a code no caller uses.
-bool BuildAnnouncement(const Table& table, int32_t message, int32_t amount, TextBuffer& text) {
-    const char* side = CurrentSideName(table);
+}  // namespace
+
+bool BuildAnnouncement(const Table& table, int32_t message, int32_t amount, Language language,
+                       char (&text)[kTextBufferSize]) {
+    const auto in = [language](TextId id) { return Text(language, id); };
+    const char* side = CurrentSideName(table, language);
+    text[0] = '\0';
     switch (message) {
         case MsgNewYear:
             // The new year always introduces the opponent, whoever has the turn.
-            AppendText(text, texts::kMsgNewYearHead);
-            AppendText(text, OpponentName(table.OpponentId));
-            AppendText(text, texts::kMsgNewYearTail);
+            AppendText(text, in(TextId::MsgNewYearHead));
+            AppendText(text, OpponentName(table.OpponentId, language));
+            AppendText(text, in(TextId::MsgNewYearTail));
             return true;
         case MsgNewMonth:
-            AppendText(text, texts::kMsgNewMonth);
+            AppendText(text, in(TextId::MsgNewMonth));
             return true;
         case MsgNewDay:
-            AppendText(text, texts::kMsgNewDay);
+            AppendText(text, in(TextId::MsgNewDay));
             return true;
         case MsgAddToDay:
             AppendText(text, side);
-            AppendText(text, texts::kMsgAddToDayTail);
+            AppendText(text, in(TextId::MsgAddToDayTail));
             return true;
         case MsgAddToMonth:
             AppendText(text, side);
-            AppendText(text, texts::kMsgAddToMonthTail);
+            AppendText(text, in(TextId::MsgAddToMonthTail));
             return true;
         case MsgMonthWon: {
             TextBuffer head = "";
-            AppendText(head, texts::kMsgMonthWonHead);
+            AppendText(head, in(TextId::MsgMonthWonHead));
             AppendText(head, side);
-            AppendText(head, texts::kMsgMonthWonMiddle);
+            AppendText(head, in(TextId::MsgMonthWonMiddle));
             // snprintf cuts an overlong text at the buffer's end like AppendText.
             return std::snprintf(text, sizeof text, "%s%d%s", head, amount,
-                                 texts::kMsgMonthWonTail) >= 0;
+                                 in(TextId::MsgMonthWonTail)) >= 0;
         }
         case MsgKoiKoi:
             AppendText(text, side);
-            AppendText(text, texts::kMsgKoiKoiTail);
+            AppendText(text, in(TextId::MsgKoiKoiTail));
             return true;
         default:
             return false;
     }
 }
 
+namespace {
+
 // False, with nothing drawn, for a code no caller uses.
 bool PaintAnnouncement(const Table& table, const BoardGeometry& geometry, Canvas& canvas,
-                       int32_t message, int32_t amount) {
+                       int32_t message, int32_t amount, Language language) {
     TextBuffer text = "";
-    if (!BuildAnnouncement(table, message, amount, text)) return false;
+    if (!BuildAnnouncement(table, message, amount, language, text)) return false;
     canvas.TextBox(geometry.announcement, geometry.announcementFont, kAnnouncementColour, text);
     return true;
 }
@@ -220,17 +273,17 @@ void NoteOverlay(BoardShown* shown, BoardShown::Overlay overlay) {
 
 void PaintBoard(const Table& table, const BoardGeometry& geometry, Canvas& canvas, Host& host,
                 int32_t scene, int32_t pauseBefore, int32_t message, int32_t amount,
-                int32_t highlightSlot, int32_t pauseAfter, BoardShown* shown) {
+                int32_t highlightSlot, int32_t pauseAfter, BoardShown* shown, Language language) {
     // The context is taken even when nothing is drawn, and held through
     // pauseBefore, but let go before pauseAfter.
     canvas.AcquireWindow();
     if (scene >= 0) {
-        PaintScene(table, geometry, canvas, scene);
+        PaintScene(table, geometry, canvas, scene, language);
         canvas.Present();
         if (shown != nullptr) *shown = BoardShown{.scene = scene};
     }
     if (pauseBefore > 0) host.Pause(pauseBefore);
-    if (message >= 0 && PaintAnnouncement(table, geometry, canvas, message, amount)) {
+    if (message >= 0 && PaintAnnouncement(table, geometry, canvas, message, amount, language)) {
         canvas.Present();
         NoteOverlay(shown, {message, amount, kNoSlot});
     }
@@ -245,13 +298,13 @@ void PaintBoard(const Table& table, const BoardGeometry& geometry, Canvas& canva
 }
 
 void RepaintShown(const Table& table, const BoardGeometry& geometry, Canvas& canvas,
-                  const BoardShown& shown) {
+                  const BoardShown& shown, Language language) {
     if (shown.scene < 0) return;
-    PaintScene(table, geometry, canvas, shown.scene);
+    PaintScene(table, geometry, canvas, shown.scene, language);
     for (int32_t i = 0; i < shown.overlayCount; ++i) {
         const BoardShown::Overlay& overlay = shown.overlays[i];
         if (overlay.message >= 0)
-            PaintAnnouncement(table, geometry, canvas, overlay.message, overlay.amount);
+            PaintAnnouncement(table, geometry, canvas, overlay.message, overlay.amount, language);
         if (overlay.slot >= 0)
             canvas.Frame(geometry.slots.x[overlay.slot], geometry.slots.y[overlay.slot]);
     }

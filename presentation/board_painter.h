@@ -6,7 +6,9 @@
 
 #include "game/host.h"
 #include "game/table.h"
+#include "game/texts.h"
 #include "presentation/board_geometry.h"
+#include "presentation/board_layout.h"
 #include "presentation/canvas.h"
 
 namespace koikoi {
@@ -38,12 +40,19 @@ struct BoardShown {
 // With `shown`, each step is noted there as soon as it is drawn.
 void PaintBoard(const Table& table, const BoardGeometry& geometry, Canvas& canvas, Host& host,
                 int32_t scene, int32_t pauseBefore, int32_t message, int32_t amount,
-                int32_t highlightSlot, int32_t pauseAfter, BoardShown* shown = nullptr);
+                int32_t highlightSlot, int32_t pauseAfter, BoardShown* shown = nullptr,
+                Language language = Language::Japanese);
 
 // Paints again, in `geometry`, what `shown` says the canvas shows, from the
 // table as it stands, and presents it once; pauses nothing. Nothing is
 // painted while no scene has been.
 void RepaintShown(const Table& table, const BoardGeometry& geometry, Canvas& canvas,
-                  const BoardShown& shown);
+                  const BoardShown& shown, Language language = Language::Japanese);
+
+// The text of announcement `message` as the board shows it in `language`
+// (`amount` only for MsgMonthWon); false, with an empty text, for a code no
+// caller uses. Japanese texts are Shift-JIS, others UTF-8.
+bool BuildAnnouncement(const Table& table, int32_t message, int32_t amount, Language language,
+                       char (&text)[kTextBufferSize]);
 
 }  // namespace koikoi

@@ -16,10 +16,10 @@ constexpr int32_t kColumnWidth = 58;
 constexpr int32_t kRowHeight = 20;
 constexpr Rgb kTextColour = {0, 0, 0};
 
-constexpr const char* kHeaders[kRecordTableColumns] = {
-    texts::kRecordHeader0, texts::kRecordHeader1, texts::kRecordHeader2,
-    texts::kRecordHeader3, texts::kRecordHeader4, texts::kRecordHeader5,
-    texts::kRecordHeader6, texts::kRecordHeader7, texts::kRecordHeader8,
+constexpr TextId kHeaders[kRecordTableColumns] = {
+    TextId::RecordHeader0, TextId::RecordHeader1, TextId::RecordHeader2,
+    TextId::RecordHeader3, TextId::RecordHeader4, TextId::RecordHeader5,
+    TextId::RecordHeader6, TextId::RecordHeader7, TextId::RecordHeader8,
 };
 
 // An opponent's row in the colour of its row of the opponent table.
@@ -41,9 +41,11 @@ constexpr Box CellBox(RecordTableShape shape, int32_t field, int32_t line) {
 
 // Cell text of column j of an opponent's row: the name, then numbers. The
 // buffer holds any int and any float "%4.2f" makes of a finite average.
-void FormatCell(char (&buffer)[48], const RecordSummary& row, int32_t opponent, int32_t column) {
+void FormatCell(char (&buffer)[48], const RecordSummary& row, int32_t opponent, int32_t column,
+                Language language) {
     if (column == 0) {
-        std::snprintf(buffer, sizeof buffer, "%s", OpponentName(static_cast<uint32_t>(opponent)));
+        std::snprintf(buffer, sizeof buffer, "%s",
+                      OpponentName(static_cast<uint32_t>(opponent), language));
     } else if (column == 1) {
         std::snprintf(buffer, sizeof buffer, "%d", row.months);
     } else if (column < kRecordTableColumns - 1) {
@@ -56,15 +58,15 @@ void FormatCell(char (&buffer)[48], const RecordSummary& row, int32_t opponent, 
 }  // namespace
 
 void PaintRecordTable(Canvas& canvas, const RecordSummary (&summary)[kOpponents],
-                      RecordTableShape shape) {
+                      RecordTableShape shape, Language language) {
     for (int32_t column = 0; column < kRecordTableColumns; ++column) {
         canvas.Text(CellBox(shape, column, 0), kRecordTableFont, kTextColour,
-                    TextLayout::CentredLine, kHeaders[column]);
+                    TextLayout::CentredLine, Text(language, kHeaders[column]));
     }
     for (int32_t opponent = 0; opponent < kOpponents; ++opponent) {
         for (int32_t column = 0; column < kRecordTableColumns; ++column) {
             char cell[48];
-            FormatCell(cell, summary[opponent], opponent, column);
+            FormatCell(cell, summary[opponent], opponent, column, language);
             const Box box = CellBox(shape, column, opponent + 1);
             // A rectangle outlined and filled in one colour is a plain fill.
             canvas.Fill(box, RowColour(opponent));

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "files/records.h"
+#include "game/texts.h"
 #include "presentation/canvas.h"
 
 namespace koikoi {
@@ -25,7 +26,8 @@ enum class RecordTableShape : uint8_t { RowPerOpponent, ColumnPerOpponent };
 // counts ("%d") and its average ("%4.2f"), all in the 14-pixel bold font,
 // centred. Draws nothing else and presents nothing.
 void PaintRecordTable(Canvas& canvas, const RecordSummary (&summary)[kOpponents],
-                      RecordTableShape shape = RecordTableShape::RowPerOpponent);
+                      RecordTableShape shape = RecordTableShape::RowPerOpponent,
+                      Language language = Language::Japanese);
 
 struct RecordTableSize {
     int32_t width, height;

@@ -14,9 +14,9 @@ inline constexpr Rgb kOpponentLineColour = {255, 0, 0};
 
 // The paragraphs' texts in the order of their boxes; the opponent's line
 // is made up when painted.
-inline constexpr const char* kGuide[kPageParagraphs - 1] = {
-    texts::kPage1, texts::kPage2, texts::kPage3, texts::kPage4,
-    texts::kPage5, texts::kPage6, texts::kPage7, texts::kPage8,
+inline constexpr TextId kGuide[kPageParagraphs - 1] = {
+    TextId::Page1, TextId::Page2, TextId::Page3, TextId::Page4,
+    TextId::Page5, TextId::Page6, TextId::Page7, TextId::Page8,
 };
 
 // The box of each paragraph in turn: fixed, or on a flowing page as high as
@@ -43,10 +43,11 @@ class Boxes {
 
 }  // namespace
 
-void PaintTitle(Canvas& canvas, uint8_t opponentId, const PageGeometry& page) {
+void PaintTitle(Canvas& canvas, uint8_t opponentId, const PageGeometry& page, Language language) {
     canvas.Fill({0, 0, page.width, page.height}, kPageColour);
     Boxes boxes(canvas, page);
-    for (const char* paragraph : kGuide) {
+    for (const TextId id : kGuide) {
+        const char* paragraph = Text(language, id);
         canvas.Text(boxes.Next(paragraph), kPageFont, kGuideColour, TextLayout::WordWrap,
                     paragraph);
     }
@@ -54,9 +55,9 @@ void PaintTitle(Canvas& canvas, uint8_t opponentId, const PageGeometry& page) {
     // The name stands between two blanks inside the brackets: the head
     // ends and the tail begins with one.
     char line[kTextBufferSize] = "";
-    AppendText(line, texts::kPage9Head);
-    AppendText(line, OpponentName(opponentId));
-    AppendText(line, texts::kPage9Tail);
+    AppendText(line, Text(language, TextId::Page9Head));
+    AppendText(line, OpponentName(opponentId, language));
+    AppendText(line, Text(language, TextId::Page9Tail));
     canvas.Text(boxes.Next(line), kPageFont, kOpponentLineColour, TextLayout::WordWrap, line);
 
     canvas.PresentPage();

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "game/texts.h"
 #include "presentation/canvas.h"
 
 namespace koikoi {
@@ -69,6 +70,7 @@ inline constexpr PageGeometry kNarrowPage = {
 // page's size, naming the chosen opponent in red, and copies that corner to
 // the window. The rest of the canvas is left as it was. The caller holds
 // the window's drawing context around the call.
-void PaintTitle(Canvas& canvas, uint8_t opponentId, const PageGeometry& page = kWidePage);
+void PaintTitle(Canvas& canvas, uint8_t opponentId, const PageGeometry& page = kWidePage,
+                Language language = Language::Japanese);
 
 }  // namespace koikoi

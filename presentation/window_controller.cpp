@@ -26,9 +26,11 @@ LayoutStatus WindowController::LoadLayout(const char* path) {
     const LayoutStatus status = koikoi::LoadLayout(path, fromFile_);
     if (geometry_.layout == BoardLayout::Wide) geometry_.slots = fromFile_;
     if (status == LayoutStatus::NotFound) {
-        frontEnd_.ShowBox(BoxOwner::None, BoxKind::Ok, texts::kFileNotFound, texts::kFileCaption);
+        frontEnd_.ShowBox(BoxOwner::None, BoxKind::Ok, Say(TextId::FileNotFound),
+                          Say(TextId::FileCaption));
     } else if (status == LayoutStatus::Damaged) {
-        frontEnd_.ShowBox(BoxOwner::None, BoxKind::Ok, texts::kLayoutNotRead, texts::kFileCaption);
+        frontEnd_.ShowBox(BoxOwner::None, BoxKind::Ok, Say(TextId::LayoutNotRead),
+                          Say(TextId::FileCaption));
     }
     return status;
 }
@@ -37,9 +39,9 @@ LayoutStatus WindowController::LoadLayout(const char* path) {
 // clicks still count), so the player is told once, when the window shows.
 void WindowController::ReportCardSheet(SheetStatus status, bool loaded) {
     if (status == SheetStatus::NotFound) {
-        Tell(texts::kSheetNotFound, texts::kFileCaption);
+        Tell(TextId::SheetNotFound, TextId::FileCaption);
     } else if (status == SheetStatus::Damaged || !loaded) {
-        Tell(texts::kSheetNotRead, texts::kFileCaption);
+        Tell(TextId::SheetNotRead, TextId::FileCaption);
     }
 }
 
@@ -77,13 +79,21 @@ bool WindowController::FitPage(int32_t width, int32_t height) {
     return changed;
 }
 
+void WindowController::SetLanguage(Language language, bool repaint) {
+    if (language == language_) return;
+    language_ = language;
+    if (!repaint) return;
+    RepaintInLayout();
+    if (panelOpen_) PaintPanelTable();
+}
+
 void WindowController::RepaintInLayout() {
     if (table_.GameState == StateNoGame) {
         RepaintTitle();
         return;
     }
     board_.AcquireWindow();
-    RepaintShown(table_, geometry_, board_, shown_);
+    RepaintShown(table_, geometry_, board_, shown_, language_);
     board_.ReleaseWindow();
 }
 
@@ -93,7 +103,7 @@ void WindowController::OnTitleTimer() {
 
 void WindowController::RepaintTitle() {
     board_.AcquireWindow();
-    PaintTitle(board_, table_.OpponentId, *page_);
+    PaintTitle(board_, table_.OpponentId, *page_, language_);
     board_.ReleaseWindow();
     frontEnd_.TitlePainted();
 }
@@ -149,7 +159,7 @@ void WindowController::ShowRecordsCommand() {
 void WindowController::RulesCommand() {
     // What the system then does with the page (no application for it, say)
     // is its own business.
-    if (!frontEnd_.OpenRulesPage()) Tell(texts::kRulesNotFound, texts::kFileCaption);
+    if (!frontEnd_.OpenRulesPage()) Tell(TextId::RulesNotFound, TextId::FileCaption);
 }
 
 void WindowController::ExitCommand() {
@@ -168,7 +178,7 @@ void WindowController::OnBoardClick(int32_t x, int32_t y) {
 void WindowController::OnCloseRequest() {
     const bool busy = InsidePause();
     const int32_t answer = frontEnd_.ShowBox(BoxOwner::Window, BoxKind::YesNoQuestion,
-                                             texts::kAskClose, texts::kAskCloseCaption);
+                                             Say(TextId::AskClose), Say(TextId::AskCloseCaption));
     switch (CloseOutcomeFor(busy, answer)) {
         case CloseOutcome::Stay:
             break;
@@ -176,7 +186,7 @@ void WindowController::OnCloseRequest() {
             frontEnd_.DestroyWindow();
             break;
         case CloseOutcome::DeferToSequence:
-            Tell(texts::kClosing, texts::kClosingCaption);
+            Tell(TextId::Closing, TextId::ClosingCaption);
             quitRequested_ = true;
             break;
     }
@@ -194,7 +204,7 @@ void WindowController::PaintPanelTable() {
     // A missing file is reported over the window; the panel stays without
     // a table.
     if (ReadRecordSummary(recordPath_, summary) != RecordStatus::Ok) {
-        Tell(texts::kFileNotFound, texts::kFileCaption);
+        Tell(TextId::FileNotFound, TextId::FileCaption);
         return;
     }
     const bool narrow = geometry_.layout == BoardLayout::Portrait;
@@ -210,7 +220,7 @@ void WindowController::OnPanelClose() {
 void WindowController::OnPanelChoose(int32_t firstChecked) {
     if (!panelOpen_) return;
     if (table_.GameState != StateNoGame) {
-        frontEnd_.ShowBox(BoxOwner::RecordPanel, BoxKind::Ok, texts::kNoOpponentChange, "");
+        frontEnd_.ShowBox(BoxOwner::RecordPanel, BoxKind::Ok, Say(TextId::NoOpponentChange), "");
         frontEnd_.CheckOpponent(table_.OpponentId);
         return;
     }
@@ -224,16 +234,16 @@ void WindowController::OnPanelChoose(int32_t firstChecked) {
 void WindowController::OnPanelReset() {
     if (!panelOpen_) return;
     if (table_.GameState != StateNoGame) {
-        frontEnd_.ShowBox(BoxOwner::RecordPanel, BoxKind::Ok, texts::kNoRecordReset, "");
+        frontEnd_.ShowBox(BoxOwner::RecordPanel, BoxKind::Ok, Say(TextId::NoRecordReset), "");
         return;
     }
-    if (frontEnd_.ShowBox(BoxOwner::RecordPanel, BoxKind::YesNo, texts::kAskReset,
-                          texts::kAskResetCaption) != kYes) {
+    if (frontEnd_.ShowBox(BoxOwner::RecordPanel, BoxKind::YesNo, Say(TextId::AskReset),
+                          Say(TextId::AskResetCaption)) != kYes) {
         return;
     }
     // The table on screen keeps its old numbers until the panel opens again.
     if (ChangeRecords([this] { return ResetRecords(recordPath_); }) != RecordStatus::Ok) {
-        Tell(texts::kFileNotWritten, texts::kFileCaption);
+        Tell(TextId::FileNotWritten, TextId::FileCaption);
     }
 }
 
@@ -284,7 +294,7 @@ void WindowController::RestartAtTitle() {
 void WindowController::PaintBoard(int32_t scene, int32_t pauseBefore, int32_t message,
                                   int32_t amount, int32_t highlightSlot, int32_t pauseAfter) {
     koikoi::PaintBoard(table_, geometry_, board_, *this, scene, pauseBefore, message, amount,
-                       highlightSlot, pauseAfter, &shown_);
+                       highlightSlot, pauseAfter, &shown_, language_);
 }
 
 // The whole time is waited in one piece, then the queue is drained: the
@@ -296,12 +306,12 @@ void WindowController::Pause(int32_t ms) {
     --pauseDepth_;
 }
 
-int32_t WindowController::AskYesNo(const char* text, const char* caption) {
-    return frontEnd_.ShowBox(BoxOwner::Window, BoxKind::YesNo, text, caption);
+int32_t WindowController::AskYesNo(TextId text, TextId caption) {
+    return frontEnd_.ShowBox(BoxOwner::Window, BoxKind::YesNo, Say(text), Say(caption));
 }
 
-void WindowController::Tell(const char* text, const char* caption) {
-    frontEnd_.ShowBox(BoxOwner::Window, BoxKind::Ok, text, caption);
+void WindowController::Tell(TextId text, TextId caption) {
+    frontEnd_.ShowBox(BoxOwner::Window, BoxKind::Ok, Say(text), Say(caption));
 }
 
 void WindowController::RecordMonthResult(int32_t opponent, int32_t kan) {
@@ -309,9 +319,9 @@ void WindowController::RecordMonthResult(int32_t opponent, int32_t kan) {
     const RecordStatus status =
         ChangeRecords([&] { return koikoi::RecordMonthResult(recordPath_, opponent, kan); });
     if (status == RecordStatus::NotFound) {
-        Tell(texts::kFileNotFound, texts::kFileCaption);
+        Tell(TextId::FileNotFound, TextId::FileCaption);
     } else if (status == RecordStatus::WriteFailed) {
-        Tell(texts::kFileNotWritten, texts::kFileCaption);
+        Tell(TextId::FileNotWritten, TextId::FileCaption);
     }
     // BadArgument cannot come: the flow settles months of 1 to 3 kan only.
 }

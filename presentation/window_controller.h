@@ -44,7 +44,8 @@ class WindowFrontEnd {
   public:
     virtual ~WindowFrontEnd() = default;
 
-    // A modal message box of Shift-JIS texts; kYes or kNo for the yes/no kinds.
+    // A modal message box of texts in the controller's language (Shift-JIS
+    // in Japanese, UTF-8 in English); kYes or kNo for the yes/no kinds.
     virtual int32_t ShowBox(BoxOwner owner, BoxKind kind, const char* text,
                             const char* caption) = 0;
     // Waits `ms` (0: not at all) in one piece, then dispatches every event
@@ -119,6 +120,13 @@ class WindowController final : public Host {
     bool FitPage(int32_t width, int32_t height);
     void RepaintInLayout();
 
+    // The language the painters and the messages use; Japanese unless the
+    // front-end sets another. A change repaints what the window shows, at
+    // the same moment of the game.
+    Language language() const { return language_; }
+    void SetLanguage(Language language, bool repaint = true);
+    const char* Say(TextId id) const { return Text(language_, id); }
+
     // The window's events.
     void OnTitleTimer();
     bool OnCommand(int32_t id);  // false for an id that is no command of the menu
@@ -155,8 +163,8 @@ class WindowController final : public Host {
     void PaintBoard(int32_t scene, int32_t pauseBefore, int32_t message, int32_t amount,
                     int32_t highlightSlot, int32_t pauseAfter) override;
     void Pause(int32_t ms) override;
-    int32_t AskYesNo(const char* text, const char* caption) override;
-    void Tell(const char* text, const char* caption) override;
+    int32_t AskYesNo(TextId text, TextId caption) override;
+    void Tell(TextId text, TextId caption) override;
     void EnterGameMode() override { frontEnd_.ShowGameMode(view_); }
     bool InsidePause() const override { return pauseDepth_ > 0; }
     bool QuitRequested() const override { return quitRequested_; }
@@ -192,6 +200,7 @@ class WindowController final : public Host {
     SlotPositions fromFile_{};  // the classic board's slots, from the layout file
     BoardGeometry geometry_;    // the layout in use; its slots are the ones clicks hit
     const PageGeometry* page_ = &kWidePage;
+    Language language_ = Language::Japanese;
     BoardShown shown_;
     ViewFit view_{kBoardWidth, kBoardHeight, 1.0f};
     Match match_;

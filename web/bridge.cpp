@@ -5,8 +5,14 @@
 #include <emscripten.h>
 
 // clang-format off
-EM_JS(void, koikoi_js_start, (const char* facts, const char* const* names, const char* const* texts, int32_t count), {
-    Module.koikoi.start(facts, names, texts, count);
+EM_JS(void, koikoi_js_start, (const char* facts, const char* const* names, const char* const* japaneseTexts, const char* const* englishTexts, int32_t count), {
+    Module.koikoi.start(facts, names, japaneseTexts, englishTexts, count);
+});
+EM_JS(int32_t, koikoi_js_language, (), {
+    return Module.koikoi.language();
+});
+EM_JS(void, koikoi_js_set_language, (int32_t language), {
+    Module.koikoi.setLanguage(language);
 });
 EM_ASYNC_JS(void, koikoi_js_wait_event, (int32_t* event), {
     await Module.koikoi.waitEvent(event);

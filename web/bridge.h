@@ -17,10 +17,16 @@ extern "C" {
 // Hands the page, before anything else, the facts it must agree on with the
 // C++ (event kinds, command ids, menu bits, answers, timers, sizes; a JSON
 // object, see page_facts.cpp) and the text table: `count` names and their
-// Shift-JIS texts. The page then lays itself out, queues its size and
+// texts in both languages. The page then lays itself out, queues its size and
 // starts the guide page's timer.
-void koikoi_js_start(const char* factsJson, const char* const* names, const char* const* texts,
+void koikoi_js_start(const char* factsJson, const char* const* names,
+                     const char* const* japaneseTexts, const char* const* englishTexts,
                      int32_t count);
+// The language the page chose at start (a Language: its stored choice, else
+// the browser's preference), and the language the C++ now paints and asks
+// in, so that the page reads the texts it is given in their encoding.
+int32_t koikoi_js_language();
+void koikoi_js_set_language(int32_t language);
 
 // Events, each four integers: kind, then up to three arguments.
 // Waits until the page has queued one.

@@ -10,6 +10,7 @@
 #include "game/texts.h"
 #include "web/bridge.h"
 #include "web/page_facts.h"
+#include "web/text_places.h"
 #include "web/web_window.h"
 
 namespace {
@@ -52,6 +53,18 @@ EMSCRIPTEN_KEEPALIVE const int32_t* koikoi_slot_box(int32_t slot) {
     box[3] = positions.y[slot] + koikoi::kCardHeight;
     return box;
 }
+// For the browser's check that every text fits its box: the texts of a
+// language with their boxes, as JSON (text_places.h).
+EMSCRIPTEN_KEEPALIVE const char* koikoi_text_places(int32_t language) {
+    static std::string places;
+    const bool known = language >= 0 && language < koikoi::kLanguages;
+    // The board's canvas measures a flowing guide page's paragraphs, in
+    // the fonts of the language the page shows.
+    koikoi::web::WebCanvas measure{koikoi::web::Surface::Board};
+    places =
+        known ? koikoi::web::TextPlaces(static_cast<koikoi::Language>(language), measure) : "[]";
+    return places.c_str();
+}
 EMSCRIPTEN_KEEPALIVE const void* koikoi_records_summary() {
     static koikoi::RecordSummary summary[koikoi::kOpponents];
     koikoi::ReadRecordSummary(koikoi::web::kRecordPath, summary);
@@ -64,7 +77,7 @@ int main() {
 
     // The page learns its facts and texts before anything is shown.
     static const std::string facts = web::PageFacts();
-    koikoi_js_start(facts.c_str(), kTextNames, kShiftJisTexts, kTextCount);
+    koikoi_js_start(facts.c_str(), kTextNames, kShiftJisTexts, kEnglishTexts, kTextCount);
 
     // The shuffles draw from a generator seeded with the time in seconds.
     static web::WebWindow window(static_cast<uint64_t>(std::time(nullptr)));

@@ -99,6 +99,7 @@ std::string PageFacts() {
         .Number("panelReset", kEventPanelReset)
         .Number("panelImport", kEventPanelImport)
         .Number("panelTimer", kEventPanelTimer)
+        .Number("language", kEventLanguage)
         .Close();
     json.Open("commands")
         .Number("start", IDM_GAME_START)
@@ -132,6 +133,9 @@ std::string PageFacts() {
     }
     json.CloseList();
     json.Number("touchTarget", kTouchCardWidth).Number("phoneBar", kPhoneBar);
+    json.OpenList("rulesPages");
+    for (const char* page : kRulesPages) json.Item(page);
+    json.CloseList();
     json.Open("surfaces")
         .Number("board", static_cast<int32_t>(Surface::Board))
         .Number("recordTable", static_cast<int32_t>(Surface::RecordTable))

@@ -21,6 +21,7 @@ enum EventKind : int32_t {
     kEventPanelReset = 9,    // 戦績リセット
     kEventPanelImport = 10,  // a record file was chosen for import
     kEventPanelTimer = 11,   // the panel's table is due
+    kEventLanguage = 12,     // a Language: the menu's language item
 };
 
 struct Event {
@@ -51,5 +52,8 @@ inline constexpr int32_t kAnswerOk = 1;
 // IndexedDB before every read that matters and stores it after every write.
 inline constexpr char kRecordPath[] = "/records/result.dat";
 inline constexpr char kLayoutPath[] = "/site/allocation.dat";
+
+// The rules page beside the page, by Language.
+inline constexpr const char* kRulesPages[] = {"koikoi.html", "koikoi-en.html"};
 
 }  // namespace koikoi::web

@@ -48,10 +48,11 @@ void PageRecords::Report(int32_t answer) {
     if (answer == kStorageUnavailable) {
         if (unavailableTold_) return;
         unavailableTold_ = true;
-        koikoi_js_ask(texts::kStorageUnavailable, texts::kStorageCaption, 0);
+        koikoi_js_ask(Text(language_, TextId::StorageUnavailable),
+                      Text(language_, TextId::StorageCaption), 0);
         return;
     }
-    koikoi_js_ask(texts::kStorageFull, texts::kStorageCaption, 0);
+    koikoi_js_ask(Text(language_, TextId::StorageFull), Text(language_, TextId::StorageCaption), 0);
 }
 
 }  // namespace koikoi::web

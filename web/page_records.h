@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "game/texts.h"
 #include "web/page_protocol.h"
 
 namespace koikoi::web {
@@ -20,10 +21,13 @@ class PageRecords {
     // two, and the file is stored (when changed) before it is let go.
     void BeginChange();
     void EndChange(bool changed);
+    // The notices speak the page's language.
+    void SetLanguage(Language language) { language_ = language; }
 
   private:
     void Report(int32_t answer);
 
+    Language language_ = Language::Japanese;
     bool unavailableTold_ = false;
     int32_t changeLoaded_ = kStorageDone;  // the load of the change in progress
 };

@@ -35,6 +35,8 @@ WebWindow::WebWindow(uint64_t seed) : controller_(*this, canvas_, kRecordPath, s
         controller_.ReplayShuffles((uint64_t{high} << 32) | low);
     }
     if (koikoi_js_tracing() != 0) controller_.TraceTo(trace_);
+    // Nothing is shown yet: the guide page is painted in it when due.
+    OnLanguage(koikoi_js_language(), false);
 }
 
 void WebWindow::Run() {
@@ -83,6 +85,9 @@ void WebWindow::Dispatch(const Event& event) {
         case kEventPanelTimer:
             controller_.OnPanelTableDue();
             break;
+        case kEventLanguage:
+            OnLanguage(event.a);
+            break;
         default:
             break;
     }
@@ -117,6 +122,16 @@ void WebWindow::OnViewport(int32_t width, int32_t height) {
     if (relaid) controller_.RepaintInLayout();
 }
 
+// The page reads what it is given in the language's encoding from now on;
+// what the window shows is painted again in it.
+void WebWindow::OnLanguage(int32_t code, bool repaint) {
+    if (code < 0 || code >= kLanguages) return;
+    const auto language = static_cast<Language>(code);
+    koikoi_js_set_language(code);
+    records_.SetLanguage(language);
+    controller_.SetLanguage(language, repaint);
+}
+
 void WebWindow::OnImport() {
     const int32_t size = koikoi_js_import_size();
     std::string bytes;
@@ -125,7 +140,8 @@ void WebWindow::OnImport() {
         koikoi_js_import_take(bytes.data(), size);
     }
     if (controller_.ImportRecords(bytes) == ImportOutcome::NotARecordFile) {
-        ShowBox(BoxOwner::Window, BoxKind::Ok, texts::kImportNotRecords, texts::kImportCaption);
+        ShowBox(BoxOwner::Window, BoxKind::Ok, controller_.Say(TextId::ImportNotRecords),
+                controller_.Say(TextId::ImportCaption));
     }
 }
 
@@ -175,7 +191,7 @@ void WebWindow::PaintRecordPanel(const RecordSummary (&summary)[kOpponents],
                                  RecordTableShape shape) {
     const RecordTableSize size = RecordTableSizeOf(shape);
     koikoi_js_panel_clear_table(size.width, size.height);
-    PaintRecordTable(tableCanvas_, summary, shape);
+    PaintRecordTable(tableCanvas_, summary, shape, controller_.language());
 }
 
 void WebWindow::BeginRecordChange() {

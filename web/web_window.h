@@ -56,6 +56,7 @@ class WebWindow final : public WindowFrontEnd {
     void OnRightClick(int32_t x, int32_t y);
     void OnViewport(int32_t width, int32_t height);
     void OnImport();
+    void OnLanguage(int32_t code, bool repaint = true);
 
     WebCanvas canvas_{Surface::Board};
     WebCanvas tableCanvas_{Surface::RecordTable};

@@ -89,7 +89,7 @@ TEST(CalendarEdges, WinningTheMonthAroundTheYearsEnd) {
         EXPECT_EQ(f.table.MonthNumber, c.monthAfter) << where;
         ASSERT_EQ(f.host.asked.size(), c.questions) << where;
         if (c.questions == 2) {
-            EXPECT_EQ(f.host.asked[1], texts::kAskNewYear) << where;
+            EXPECT_EQ(f.host.asked[1], TextId::AskNewYear) << where;
         }
         EXPECT_EQ(f.table.GameState, c.state) << where;
         EXPECT_EQ(CardsIn(f.table, kComputerHand), c.computerHand) << where;
@@ -107,7 +107,7 @@ TEST(CalendarEdges, DecliningTheNewYearShowsHowToEndAndStops) {
     MonthWinFixture f(12);
     f.host.answers = {kNo, kNo};
     f.ClickSlot(0);
-    ASSERT_EQ(f.host.told, std::vector<std::string>{texts::kHowToEnd});
+    ASSERT_EQ(f.host.told, std::vector<TextId>{TextId::HowToEnd});
     EXPECT_EQ(f.host.paints.back(), (PaintCall{SceneTurn, 0, -1, 0, -1, 0}));
     EXPECT_EQ(f.table.GameState, StateGameOver);
     EXPECT_EQ(f.host.destroyed, 0);

@@ -17,7 +17,7 @@ namespace {
 // drained while a hand card is wanted. Pauses nest when a handler run from
 // the queue pauses in turn; the depth is what a stack would pay.
 class PromptClicker : public testing::RecordingHost {
-public:
+  public:
     Match* match = nullptr;
     int32_t clicksLeft = 0;
     int32_t depth = 0;
@@ -36,9 +36,9 @@ public:
         insidePause = depth > 1;
         --depth;
     }
-    int32_t AskYesNo(const char* text, const char* caption) override {
+    int32_t AskYesNo(TextId text, TextId caption) override {
         RecordingHost::AskYesNo(text, caption);
-        return std::strcmp(text, texts::kAskNewYear) == 0 ? kYes : kNo;
+        return text == TextId::AskNewYear ? kYes : kNo;
     }
     void NoteHumanCard(CardId) override { ++humanCards; }
 

@@ -18,7 +18,7 @@ struct PaintCall {
 };
 
 class RecordingHost : public Host {
-public:
+  public:
     // When set, the table is checked at every paint; faults are collected.
     const Table* watched = nullptr;
     std::vector<std::string> faults;
@@ -26,7 +26,7 @@ public:
     std::vector<PaintCall> paints;
     std::vector<int32_t> pauses;  // every pause, from PaintBoard or direct, in order
     std::deque<int32_t> answers;  // answers to AskYesNo; kNo when empty
-    std::vector<std::string> asked, told;
+    std::vector<TextId> asked, told;
     std::vector<int32_t> records;
     int32_t gameModeSwitches = 0;
     bool quitRequested = false;
@@ -54,14 +54,14 @@ public:
         if (pauseAfter > 0) Pause(pauseAfter);
     }
     void Pause(int32_t ms) override { pauses.push_back(ms); }
-    int32_t AskYesNo(const char* text, const char*) override {
+    int32_t AskYesNo(TextId text, TextId) override {
         asked.emplace_back(text);
         if (answers.empty()) return kNo;
         const int32_t answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    void Tell(const char* text, const char*) override { told.emplace_back(text); }
+    void Tell(TextId text, TextId) override { told.push_back(text); }
     void EnterGameMode() override { ++gameModeSwitches; }
     bool InsidePause() const override { return insidePause; }
     bool QuitRequested() const override { return quitRequested; }

@@ -9,8 +9,8 @@ import { keep } from './lib/browser.mjs';
 import { useSite } from './lib/harness.mjs';
 import * as kk from './lib/page.mjs';
 
-const kOrder = ['start', 'set', '-', 'records', 'rules', '-', 'exit'];
-const kTexts = { start: 'ゲームスタート', set: 'ゲームセット', records: '対戦者表示', rules: 'ルール', exit: '終了' };
+const kOrder = ['start', 'set', '-', 'records', 'rules', 'language', '-', 'exit'];
+const kTexts = { start: 'ゲームスタート', set: 'ゲームセット', records: '対戦者表示', rules: 'ルール', language: 'English', exit: '終了' };
 
 async function checkMenu(page, enabled, label) {
   assert.ok(await kk.openMenu(page), `the menu opens, ${label}`);
@@ -29,11 +29,11 @@ describe('menu', () => {
 
   test('guide page: all but ゲームセット enabled; 対戦者表示 greyed while the panel is open', async () => {
     const { page, problems } = await kk.open(site.browser, site.url);
-    await checkMenu(page, ['start', 'records', 'rules', 'exit'], 'guide page');
+    await checkMenu(page, ['start', 'records', 'rules', 'language', 'exit'], 'guide page');
     await kk.openRecords(page);
-    await checkMenu(page, ['start', 'rules', 'exit'], 'guide page with the record panel');
+    await checkMenu(page, ['start', 'rules', 'language', 'exit'], 'guide page with the record panel');
     await kk.closeRecords(page);
-    await checkMenu(page, ['start', 'records', 'rules', 'exit'], 'guide page after the panel closed');
+    await checkMenu(page, ['start', 'records', 'rules', 'language', 'exit'], 'guide page after the panel closed');
     // A greyed item does nothing.
     await kk.openMenu(page);
     await page.evaluate(() => document.querySelector('#menu [data-command="set"]').click());
@@ -74,9 +74,9 @@ describe('menu', () => {
       const s = window.koikoi.state();
       return s.gameState === 2 && !s.busy;
     }, { timeout: 60_000, polling: 20 });
-    await checkMenu(page, ['set', 'records', 'rules'], 'during a game');
+    await checkMenu(page, ['set', 'records', 'rules', 'language'], 'during a game');
     await kk.openRecords(page);
-    await checkMenu(page, ['set', 'rules'], 'during a game with the record panel');
+    await checkMenu(page, ['set', 'rules', 'language'], 'during a game with the record panel');
     await kk.closeRecords(page);
 
     await kk.command(page, 'set');
@@ -88,7 +88,7 @@ describe('menu', () => {
     });
     assert.ok(Math.abs(shape - 1.5) < 0.01 || Math.abs(shape - 1016 / 698) < 0.01);
     await keep(page, 'menu-after-game-set');
-    await checkMenu(page, ['start', 'records', 'rules', 'exit'], 'after ゲームセット');
+    await checkMenu(page, ['start', 'records', 'rules', 'language', 'exit'], 'after ゲームセット');
     assert.deepEqual(problems, []);
     await page.close();
   });

@@ -38,14 +38,14 @@ class SimHost final : public Host {
     void Pause(int32_t ms) override {
         if (ms > 0) result_.clockMs += ms;
     }
-    int32_t AskYesNo(const char* text, const char*) override {
-        if (std::strcmp(text, texts::kAskNewYear) == 0) {
+    int32_t AskYesNo(TextId text, TextId) override {
+        if (text == TextId::AskNewYear) {
             ++yearsPlayed_;
             return yearsPlayed_ < options_.years ? kYes : kNo;
         }
         return AnswerHumanKoiKoi(table_, options_.player, human_, options_.koikoiChance);
     }
-    void Tell(const char*, const char*) override {}
+    void Tell(TextId, TextId) override {}
     void EnterGameMode() override {}
     bool InsidePause() const override { return false; }
     bool QuitRequested() const override { return false; }

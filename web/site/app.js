@@ -27,7 +27,23 @@
   if (tracing) window.koikoiTrace = [];
 
   const sjis = new TextDecoder('shift_jis');
+  const utf8 = new TextDecoder('utf-8');
   const latin1 = new TextDecoder('latin1');
+
+  // ---- The language: Japanese (0) or English (1), the C++ Language. The
+  // page starts in the one last chosen, else Japanese for a browser whose
+  // first preferred language is Japanese and English for any other. The C++
+  // sends Japanese texts as Shift-JIS and English ones as UTF-8.
+  const LANGUAGE_KEY = 'language';
+  const preferred = /^ja\b/i.test((navigator.languages && navigator.languages[0]) || navigator.language || '') ? 0 : 1;
+  let lang = preferred;
+  let texts = sjis;
+  let tables = [{}, {}];
+  // The board's faces: the Mincho stack in Japanese; in English the serif
+  // faces the English text table names.
+  const boardFace = () => (lang === 1
+    ? `"${tables[1].kBoardFontFace}","${tables[1].kBoardFontFaceWindows}","${tables[1].kBoardFontFaceEnglish}",serif`
+    : MINCHO);
   const $ = (id) => document.getElementById(id);
   const board = $('board');
   const boardCtx = board.getContext('2d');
@@ -39,7 +55,7 @@
   const sheet = new Image();
   let sheetOk = false;
 
-  function heapString(ptr, decoder = sjis) {
+  function heapString(ptr, decoder = texts) {
     const heap = Module.HEAPU8;
     let end = ptr;
     while (heap[end] !== 0) end++;
@@ -83,6 +99,22 @@
   // guide page, so it is as large as the larger of the two each way.
   function offSize() {
     return [Math.max(view.board[0], view.page[0]), Math.max(view.board[1], view.page[1])];
+  }
+
+  // The card sheet at the resolution the board is drawn at, made when the
+  // resolution changes.
+  let sheetAt = null;
+  function scaledSheet() {
+    if (sheetAt?.res === res) return sheetAt.canvas;
+    const c = document.createElement('canvas');
+    c.width = Math.round(sheet.naturalWidth * res);
+    c.height = Math.round(sheet.naturalHeight * res);
+    const ctx = c.getContext('2d');
+    ctx.imageSmoothingEnabled = Math.abs(res - Math.round(res)) > 1e-6;
+    ctx.imageSmoothingQuality = 'high';
+    ctx.drawImage(sheet, 0, 0, c.width, c.height);
+    sheetAt = { res, canvas: c };
+    return c;
   }
 
   function makeOff(r) {
@@ -151,7 +183,8 @@
     board.height = Math.max(1, Math.round(h * dpr));
     // Drawn at the resolution it is shown at, so texts stay crisp on
     // high-DPI screens.
-    const r = Math.max(1, dpr * Math.max(view.scale, pf));
+    // The board at its own scale, the guide page at the page's.
+    const r = Math.max(1, dpr * (gameMode ? view.scale : pf));
     const [ow, oh] = offSize();
     if (!off || Math.abs(r - res) > 0.01 || off.width !== Math.round(ow * r) || off.height !== Math.round(oh * r)) {
       makeOff(r);
@@ -168,10 +201,18 @@
   }
 
   function present(page) {
-    boardCtx.imageSmoothingEnabled = true;
-    boardCtx.imageSmoothingQuality = 'high';
     const [w, h] = page ? view.page : view.board;
-    boardCtx.drawImage(off, 0, 0, w * res, h * res, 0, 0, board.width, board.height);
+    const [sw, sh] = [w * res, h * res];
+    // Drawn at the size it is shown (a pixel or two of rounding aside), the
+    // board is copied pixel for pixel rather than resampled.
+    const same = Math.abs(sw - board.width) < 3 && Math.abs(sh - board.height) < 3;
+    boardCtx.imageSmoothingEnabled = !same;
+    boardCtx.imageSmoothingQuality = 'high';
+    if (same) {
+      boardCtx.drawImage(off, 0, 0, board.width, board.height, 0, 0, board.width, board.height);
+    } else {
+      boardCtx.drawImage(off, 0, 0, sw, sh, 0, 0, board.width, board.height);
+    }
   }
   const repaint = () => present(!gameMode);
 
@@ -267,8 +308,14 @@
     if (name === 'rules') {
       // Opened while the click is still the user's own, so no pop-up
       // blocker stands in the way; the command itself changes nothing else.
-      window.open('koikoi.html', '_blank', 'noopener');
+      window.open(rulesPage(), '_blank', 'noopener');
       closeMenu(0);
+      return;
+    }
+    if (name === 'language') {
+      // The other language; the C++ switches and repaints in its turn.
+      closeMenu(0);
+      queueEvent(F.events.language, 1 - lang);
       return;
     }
     closeMenu(F.commands[name]);
@@ -319,24 +366,26 @@
     }
     return dbPromise;
   }
-  async function idbGet() {
+  async function idbGetKey(key) {
     const db = await openDb();
     return new Promise((resolve, reject) => {
-      const request = db.transaction(STORE, 'readonly').objectStore(STORE).get(KEY);
+      const request = db.transaction(STORE, 'readonly').objectStore(STORE).get(key);
       request.onsuccess = () => resolve(request.result);
       request.onerror = () => reject(request.error);
     });
   }
-  async function idbPut(bytes) {
+  async function idbPutKey(key, value) {
     const db = await openDb();
     return new Promise((resolve, reject) => {
       const tx = db.transaction(STORE, 'readwrite');
-      tx.objectStore(STORE).put(bytes, KEY);
+      tx.objectStore(STORE).put(value, key);
       tx.oncomplete = () => resolve();
       tx.onerror = () => reject(tx.error);
       tx.onabort = () => reject(tx.error || new Error('aborted'));
     });
   }
+  const idbGet = () => idbGetKey(KEY);
+  const idbPut = (bytes) => idbPutKey(KEY, bytes);
   async function storageUsable() {
     try {
       await openDb();
@@ -470,6 +519,33 @@
     document.title = T.kWindowTitle ?? document.title;
   }
 
+  function useLanguage(code) {
+    lang = code;
+    T = tables[code];
+    texts = code === 1 ? utf8 : sjis;
+    document.documentElement.lang = T.kPageLanguageCode || (code === 1 ? 'en' : 'ja');
+    applyTexts();
+  }
+  const rulesPage = () => F.rulesPages[lang];
+
+  // The choice is kept beside the record, under the record's lock.
+  async function loadLanguage() {
+    try {
+      const code = await idbGetKey(LANGUAGE_KEY);
+      return code === 0 || code === 1 ? code : preferred;
+    } catch (error) {
+      return preferred;
+    }
+  }
+  async function saveLanguage(code) {
+    const put = () => idbPutKey(LANGUAGE_KEY, code).catch(() => {});
+    if (navigator.locks) {
+      await navigator.locks.request('koikoi-records', put).catch(() => {});
+    } else {
+      await put();
+    }
+  }
+
   // One radio button per opponent of the opponent table.
   function buildOpponentRadios() {
     const group = $('records-opponents');
@@ -492,13 +568,15 @@
 
   // ---- What the C++ side calls (web/bridge.h).
   const impl = {
-    start(factsPtr, namesPtr, textsPtr, count) {
+    start(factsPtr, namesPtr, japanesePtr, englishPtr, count) {
       F = JSON.parse(heapString(factsPtr, latin1));
-      T = {};
+      tables = [{}, {}];
       for (let i = 0; i < count; ++i) {
         const name = heapString(Module.HEAPU32[(namesPtr >> 2) + i], latin1);
-        T[name] = heapString(Module.HEAPU32[(textsPtr >> 2) + i]);
+        tables[0][name] = heapString(Module.HEAPU32[(japanesePtr >> 2) + i], sjis);
+        tables[1][name] = heapString(Module.HEAPU32[(englishPtr >> 2) + i], utf8);
       }
+      useLanguage(lang);
       // The folders of the layout and the record file in the memory file system.
       for (const path of [F.paths.layout, F.paths.records]) {
         Module.FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
@@ -542,7 +620,23 @@
     },
 
     copyCell(sx, sy, w, h, x, y) {
-      if (sheetOk) offCtx.drawImage(sheet, sx, sy, w, h, x, y, w, h);
+      if (!sheetOk) return;
+      if (res === 1) {
+        offCtx.drawImage(sheet, sx, sy, w, h, x, y, w, h);
+        return;
+      }
+      // At another resolution the cell comes from the sheet scaled once to
+      // it: a copy pixel for pixel, where scaling every cell of every
+      // repaint would cost a phone tens of milliseconds a board.
+      const scaled = scaledSheet();
+      const [dx, dy] = [Math.round(x * res), Math.round(y * res)];
+      const [cx, cy] = [Math.round(sx * res), Math.round(sy * res)];
+      const cw = Math.round((sx + w) * res) - cx;
+      const ch = Math.round((sy + h) * res) - cy;
+      offCtx.save();
+      offCtx.setTransform(1, 0, 0, 1, 0, 0);
+      offCtx.drawImage(scaled, cx, cy, cw, ch, dx, dy, cw, ch);
+      offCtx.restore();
     },
     fill(surface, l, t, r, b, rgb) {
       const ctx = surfaceCtx(surface);
@@ -562,7 +656,7 @@
       ctx.beginPath();
       ctx.rect(l, t, r - l, b - t);
       ctx.clip();
-      ctx.font = (bold ? 'bold ' : '') + size + 'px ' + MINCHO;
+      ctx.font = (bold ? 'bold ' : '') + size + 'px ' + boardFace();
       ctx.fillStyle = css(rgb);
       ctx.textBaseline = 'top';
       if (layoutKind === F.textLayouts.centredLine) {
@@ -584,7 +678,7 @@
     textHeight(surface, width, size, bold, textPtr) {
       const ctx = surfaceCtx(surface);
       ctx.save();
-      ctx.font = (bold ? 'bold ' : '') + size + 'px ' + MINCHO;
+      ctx.font = (bold ? 'bold ' : '') + size + 'px ' + boardFace();
       const lines = wrapLines(ctx, heapString(textPtr), width).length;
       ctx.restore();
       return Math.max(1, lines) * size;
@@ -620,7 +714,13 @@
       boardCtx.fillStyle = '#fff';
       boardCtx.fillRect(0, 0, board.width, board.height);
     },
-    openRules() { window.open('koikoi.html', '_blank', 'noopener'); },
+    openRules() { window.open(rulesPage(), '_blank', 'noopener'); },
+    language() { return lang; },
+    setLanguage(code) {
+      if (code === lang) return;
+      useLanguage(code);
+      saveLanguage(code);
+    },
     titlePainted() { readyResolve(); },
 
     ask(textPtr, captionPtr, yesNo) {
@@ -769,6 +869,20 @@
       const [l, t, r, b] = Module.HEAP32.subarray(at, at + 4);
       return { x: rect.left + ((l + r) / 2) * scale, y: rect.top + ((t + b) / 2) * scale };
     },
+    // For the check that every text fits its box: the texts of a language
+    // with their boxes, and a text broken into lines as the board draws it,
+    // with each line's width, in the page's fonts for that language.
+    textPlaces(code) { return JSON.parse(Module.UTF8ToString(Module._koikoi_text_places(code))); },
+    textLines(code, text, width, size, bold) {
+      const ctx = document.createElement('canvas').getContext('2d');
+      const was = lang;
+      lang = code;
+      ctx.font = (bold ? 'bold ' : '') + size + 'px ' + boardFace();
+      lang = was;
+      const lines = width > 0 ? wrapLines(ctx, text, width) : [text];
+      return lines.map((line) => ({ line, width: ctx.measureText(line).width }));
+    },
+    language: () => lang,
     records() {
       const base = Module._koikoi_records_summary();
       const layout = F.summary;
@@ -805,8 +919,9 @@
     locateFile: (path) => path,
     preRun: [() => {
       Module.addRunDependency('koikoi-site');
-      Promise.all([sheetLoaded, layoutLoaded]).then(([, bytes]) => {
+      Promise.all([sheetLoaded, layoutLoaded, loadLanguage()]).then(([, bytes, code]) => {
         layoutBytes = bytes;
+        lang = code;
         Module.removeRunDependency('koikoi-site');
       });
     }],

@@ -10,7 +10,7 @@
 const CACHE = 'koikoi-site-@SITE_DIGEST@';
 const SITE = [
   './', 'index.html', 'app.js', 'style.css', 'koikoi.js', 'koikoi.wasm', 'hanaX.png',
-  'koikoi.html', 'allocation.dat', 'favicon.ico', 'manifest.webmanifest', 'icon-192.png',
+  'koikoi.html', 'koikoi-en.html', 'allocation.dat', 'favicon.ico', 'manifest.webmanifest', 'icon-192.png',
   'icon-512.png',
 ];
 

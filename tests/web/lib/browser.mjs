@@ -27,12 +27,14 @@ const kArgs = [
 
 // Resolves to { browser, profile, close }. Every page the tests open is
 // watched for page errors and failed requests (see watch()).
-export async function launch({ width = 1200, height = 860, scale = 1, touch = false } = {}) {
+// `lang` is the browser's preferred language: Japanese unless a test says
+// otherwise, so the page starts in Japanese.
+export async function launch({ width = 1200, height = 860, scale = 1, touch = false, lang = 'ja' } = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'koikoi-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: options.chromium,
     headless: true,
-    args: [...kArgs, `--user-data-dir=${profile}`],
+    args: [...kArgs, `--user-data-dir=${profile}`, `--lang=${lang}`, `--accept-lang=${lang}`],
     defaultViewport: { width, height, deviceScaleFactor: scale, hasTouch: touch },
     protocolTimeout: 120_000,
   });
