@@ -1,6 +1,8 @@
-// Takes the README's picture of the browser edition from the real page in
-// headless Chromium: a board a few plays into a game.
-//   node tests/web/screenshot.mjs [--site DIR] [--out FILE]
+// Takes a README picture of the browser edition from the real page in
+// headless Chromium: a board a few plays into a game, in a window of the
+// size asked (a phone's with touch below 600 CSS pixels across) and in the
+// browser language asked.
+//   node tests/web/screenshot.mjs [--site DIR] [--out FILE] [--width W] [--height H] [--lang ja|en]
 import path from 'node:path';
 
 import { launch } from './lib/browser.mjs';
@@ -11,7 +13,9 @@ import { serve } from './lib/server.mjs';
 
 const out = path.resolve(options.extra.out ?? path.join(options.root, 'docs/screenshot-web.png'));
 const server = await serve(options.site);
-const { browser, close } = await launch({ width: 1016, height: 698 });
+const width = Number(options.extra.width ?? 1016);
+const height = Number(options.extra.height ?? 698);
+const { browser, close } = await launch({ width, height, touch: width < 600, lang: options.extra.lang ?? 'ja' });
 try {
   const { page } = await kk.open(browser, server.url, `?seed=${options.extra.seed ?? 3}&pace=0&trace=1`);
   await kk.chooseOpponent(page, 2);
