@@ -381,8 +381,8 @@ inline constexpr char kPageClose[] = "Close";
 inline constexpr char kPageMenuButton[] = "Menu";
 // Record
 inline constexpr char kPagePanelTitle[] = "Record";
-// Play this opponent
-inline constexpr char kPagePanelChoose[] = "Play this opponent";
+// Choose opponent
+inline constexpr char kPagePanelChoose[] = "Choose opponent";
 // Opponent
 inline constexpr char kPagePanelOpponents[] = "Opponent";
 // Reset record
