@@ -176,5 +176,52 @@ TEST(PaintBoardPrompts, PromptLevelsOnTheComputersTurnPaintExactlyTheTurnLevel) 
     EXPECT_EQ(copies(SceneFieldPrompt), copies(SceneTurn));
 }
 
+// In English the sheet's Japanese labels give way to their texts at the
+// same places: no label picture is copied, and each label's English text is
+// drawn inside the picture's cell; the cards and tokens stay pictures.
+TEST(PaintBoardInEnglish, LabelsAreTextsWhereTheSheetsPicturesWouldBe) {
+    Table table = TableWithTurn(0, 2);
+    table.MonthNumber = 4;
+    table.KoiCalled[1] = 1;
+    table.KanBalance[0] = 3;
+    for (int32_t yaku = 0; yaku < YakuCount; ++yaku) table.YakuScore[0][yaku] = 1;
+    Log log;
+    RecordingCanvas canvas(log);
+    RecordingHost host(log);
+    PaintBoard(table, kGeometry, canvas, host, SceneHandPrompt, 0, -1, 0, -1, 0, nullptr,
+               Language::English);
+
+    const auto inside = [](Box box, BoardPlace at, int32_t width, int32_t height) {
+        return box.left >= at.x && box.top >= at.y && box.right <= at.x + width &&
+               box.bottom <= at.y + height;
+    };
+    const auto drawnAt = [&](TextId id, BoardPlace at, int32_t width, int32_t height) {
+        for (const Call& call : CallsOf(log, Op::Text)) {
+            if (call.text == Text(Language::English, id) && inside(call.box, at, width, height))
+                return true;
+        }
+        return false;
+    };
+    const SidePlaces& human = kGeometry.sides[0];
+    EXPECT_TRUE(drawnAt(TextId::LabelTurnGain, human.counterLabel[0], 50, 20));
+    EXPECT_TRUE(drawnAt(TextId::LabelMonthMon, human.counterLabel[2], 50, 20));
+    EXPECT_TRUE(drawnAt(TextId::LabelKan, human.kanLabel, 50, 20));
+    EXPECT_TRUE(drawnAt(TextId::LabelKoiKoi, kGeometry.koiBadge, 50, 20));
+    EXPECT_TRUE(drawnAt(TextId::LabelHandPrompt, kGeometry.handPrompt, 200, 20));
+    EXPECT_TRUE(drawnAt(TextId::LabelMonth4, kGeometry.monthMarker, 60, 30));
+    for (int32_t yaku = 0; yaku < YakuCount; ++yaku) {
+        EXPECT_TRUE(drawnAt(static_cast<TextId>(static_cast<int32_t>(TextId::LabelYaku0) + yaku),
+                            human.yakuLabel[yaku], 50, 20))
+            << "combination " << yaku;
+    }
+    for (const Call& call : CallsOf(log, Op::Copy)) {
+        const bool labelColumn = call.copy.sheetX == 756 && call.copy.sheetY >= 494;
+        const bool stripLabel = call.copy.sheetY >= 832 && call.copy.width >= 50;
+        EXPECT_FALSE(labelColumn || stripLabel)
+            << "a label picture copied from " << call.copy.sheetX << ", " << call.copy.sheetY;
+    }
+    EXPECT_FALSE(CallsOf(log, Op::Copy).empty()) << "the cards and tokens are still pictures";
+}
+
 }  // namespace
 }  // namespace koikoi::testing
