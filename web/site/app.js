@@ -170,10 +170,15 @@
     return Math.min(1, w / view.page[0], h / view.page[1]);
   }
 
+  const kMostBoardRatio = 2;
   function layout() {
     if (!view.board[0]) return;
     document.body.dataset.layout = F.layouts[view.layout];
-    const dpr = window.devicePixelRatio || 1;
+    // The board in play is drawn at no more than two device pixels a CSS
+    // pixel: at a phone's three, each repaint would touch more than twice as
+    // many pixels for a sharpness hardly seen at that density. The guide
+    // page, painted once, takes the screen's full resolution.
+    const dpr = Math.min(window.devicePixelRatio || 1, gameMode ? kMostBoardRatio : Infinity);
     const pf = pageFit();
     const w = gameMode ? view.width : Math.floor(view.page[0] * pf);
     const h = gameMode ? view.height : Math.floor(view.page[1] * pf);
