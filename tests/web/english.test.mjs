@@ -23,6 +23,11 @@ async function switchLanguage(page, lang) {
     { timeout: 10_000, polling: 10 }, lang);
 }
 
+// The tests share the browser's storage, where the last choice is kept.
+async function ensureLanguage(page, lang) {
+  if ((await htmlLang(page)) !== lang) await switchLanguage(page, lang);
+}
+
 describe('English', () => {
   // A browser that prefers English.
   const site = useSite({ width: 1200, height: 860, lang: 'en-US' });
@@ -45,6 +50,7 @@ describe('English', () => {
     const seed = 17;
     const simLines = simulate(0, seed, 1);
     const { page, problems } = await kk.open(site.browser, site.url, `?seed=${seed}&pace=0&trace=1`);
+    await ensureLanguage(page, 'en');
     const from = await kk.traceLength(page);
     await kk.startGame(page);
     let switched = 0;
@@ -65,12 +71,17 @@ describe('English', () => {
     await keep(page, `english-month-${seed}`);
     assert.ok(outcome.ok, outcome.difference ?? '');
     assert.equal(switched, 2);
+    // The month won or lost in English is in the one record, which the
+    // Japanese panel shows too.
+    await switchLanguage(page, 'ja');
+    assert.equal((await kk.records(page))[0].months, 1);
     assert.deepEqual(problems, []);
     await page.close();
   });
 
   test('every English text fits its box in every layout', async () => {
     const { page } = await kk.open(site.browser, site.url);
+    await ensureLanguage(page, 'en');
     const overs = await page.evaluate((code) => {
       const k = window.koikoi;
       const found = [];
@@ -93,14 +104,13 @@ describe('English', () => {
 
   test('the Japanese edition paints as before an English round trip', async () => {
     const { page } = await kk.open(site.browser, site.url);
-    await switchLanguage(page, 'ja');
+    await ensureLanguage(page, 'ja');
     const japanese = await boardPixels(page);
     await switchLanguage(page, 'en');
     const english = await boardPixels(page);
     await switchLanguage(page, 'ja');
     assert.notEqual(english, japanese);
     assert.equal(await boardPixels(page), japanese);
-    await switchLanguage(page, 'en');
     await page.close();
   });
 });
