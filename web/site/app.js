@@ -300,10 +300,13 @@
   const DB_NAME = 'koikoi';
   const STORE = 'files';
   const KEY = 'result.dat';
+  // The connection is opened again after it failed or was closed: a browser
+  // that clears the storage while the page is open closes it, and the next
+  // change then stores the whole record this page still holds.
   let dbPromise = null;
   function openDb() {
     if (!dbPromise) {
-      dbPromise = new Promise((resolve, reject) => {
+      const opening = new Promise((resolve, reject) => {
         let request;
         try {
           request = indexedDB.open(DB_NAME, 1);
@@ -312,10 +315,25 @@
           return;
         }
         request.onupgradeneeded = () => request.result.createObjectStore(STORE);
-        request.onsuccess = () => resolve(request.result);
+        request.onsuccess = () => {
+          const db = request.result;
+          const forget = () => {
+            if (dbPromise === opening) dbPromise = null;
+          };
+          db.onclose = forget;
+          db.onversionchange = () => {
+            db.close();
+            forget();
+          };
+          resolve(db);
+        };
         request.onerror = () => reject(request.error);
         request.onblocked = () => reject(new Error('blocked'));
       });
+      opening.catch(() => {
+        if (dbPromise === opening) dbPromise = null;
+      });
+      dbPromise = opening;
     }
     return dbPromise;
   }
