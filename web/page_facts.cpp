@@ -99,6 +99,7 @@ std::string PageFacts() {
         .Number("panelReset", kEventPanelReset)
         .Number("panelImport", kEventPanelImport)
         .Number("panelTimer", kEventPanelTimer)
+        .Number("storageNotKept", kEventStorageNotKept)
         .Close();
     json.Open("commands")
         .Number("start", IDM_GAME_START)
@@ -120,6 +121,14 @@ std::string PageFacts() {
         .Number("unavailable", kStorageUnavailable)
         .Number("full", kStorageFull)
         .Close();
+    json.Open("storageFlags")
+        .Number("kept", kStorageKept)
+        .Number("installed", kStorageInstalled)
+        .Number("hadMonths", kStorageHadMonths)
+        .Number("noticeDismissed", kStorageNoticeDismissed)
+        .Number("asking", kStorageAsking)
+        .Close();
+    json.Open("offers").Number("export", kOfferExport).Number("import", kOfferImport).Close();
     json.Open("paths").String("layout", kLayoutPath).String("records", kRecordPath).Close();
     json.Open("timers")
         .Number("title", kTitleTimerMs)

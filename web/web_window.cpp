@@ -83,6 +83,9 @@ void WebWindow::Dispatch(const Event& event) {
         case kEventPanelTimer:
             controller_.OnPanelTableDue();
             break;
+        case kEventStorageNotKept:
+            records_.OnNotKept(event.a);
+            break;
         default:
             break;
     }
