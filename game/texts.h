@@ -170,6 +170,14 @@ inline constexpr char kStorageCaption[] = "\x90\xED\x90\xD1\x82\xCC\x95\xDB\x91\
 inline constexpr char kStorageUnavailable[] = "\x82\xB1\x82\xCC\x83u\x83\x89\x83" "E\x83U\x82\xC5\x82\xCD\x90\xED\x90\xD1\x82\xF0\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x81i\x83v\x83\x89\x83" "C\x83x\x81[\x83g\x83" "E\x83" "B\x83\x93\x83h\x83" "E\x82\xC8\x82\xC7\x81j\x81" "B\x0A\x83Q\x81[\x83\x80\x82\xCD\x91\xB1\x82\xAF\x82\xE7\x82\xEA\x82\xDC\x82\xB7\x82\xAA\x81" "A\x90\xED\x90\xD1\x82\xCD\x82\xB1\x82\xCC\x83y\x81[\x83W\x82\xF0\x95\xC2\x82\xB6\x82\xE9\x82\xDC\x82\xC5\x82\xB5\x82\xA9\x8E" "c\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81" "B";
 // 保存領域が一杯のため、戦績を保存できませんでした。\nゲームは続けられますが、この月の結果はこのページを閉じるまでしか残りません。
 inline constexpr char kStorageFull[] = "\x95\xDB\x91\xB6\x97\xCC\x88\xE6\x82\xAA\x88\xEA\x94t\x82\xCC\x82\xBD\x82\xDF\x81" "A\x90\xED\x90\xD1\x82\xF0\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82\xBD\x81" "B\x0A\x83Q\x81[\x83\x80\x82\xCD\x91\xB1\x82\xAF\x82\xE7\x82\xEA\x82\xDC\x82\xB7\x82\xAA\x81" "A\x82\xB1\x82\xCC\x8C\x8E\x82\xCC\x8C\x8B\x89\xCA\x82\xCD\x82\xB1\x82\xCC\x83y\x81[\x83W\x82\xF0\x95\xC2\x82\xB6\x82\xE9\x82\xDC\x82\xC5\x82\xB5\x82\xA9\x8E" "c\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81" "B";
+// このブラウザは、空き容量が少ないときや、しばらく使われなかったときに、戦績を消すことがあります。\nこのゲームをアプリとしてインストール（ホーム画面に追加）すると消されにくくなります。iPhone と iPad では戦績がアプリに引き継がれないので、先に書き出してからアプリで読み込んでください。\nときどき「戦績を書き出す」でファイルに保存しておけば、消えても「戦績を読み込む」で戻せます。
+inline constexpr char kStorageMayBeCleared[] = "\x82\xB1\x82\xCC\x83u\x83\x89\x83" "E\x83U\x82\xCD\x81" "A\x8B\xF3\x82\xAB\x97" "e\x97\xCA\x82\xAA\x8F\xAD\x82\xC8\x82\xA2\x82\xC6\x82\xAB\x82\xE2\x81" "A\x82\xB5\x82\xCE\x82\xE7\x82\xAD\x8Eg\x82\xED\x82\xEA\x82\xC8\x82\xA9\x82\xC1\x82\xBD\x82\xC6\x82\xAB\x82\xC9\x81" "A\x90\xED\x90\xD1\x82\xF0\x8F\xC1\x82\xB7\x82\xB1\x82\xC6\x82\xAA\x82\xA0\x82\xE8\x82\xDC\x82\xB7\x81" "B\x0A\x82\xB1\x82\xCC\x83Q\x81[\x83\x80\x82\xF0\x83" "A\x83v\x83\x8A\x82\xC6\x82\xB5\x82\xC4\x83" "C\x83\x93\x83X\x83g\x81[\x83\x8B\x81i\x83z\x81[\x83\x80\x89\xE6\x96\xCA\x82\xC9\x92\xC7\x89\xC1\x81j\x82\xB7\x82\xE9\x82\xC6\x8F\xC1\x82\xB3\x82\xEA\x82\xC9\x82\xAD\x82\xAD\x82\xC8\x82\xE8\x82\xDC\x82\xB7\x81" "BiPhone \x82\xC6 iPad \x82\xC5\x82\xCD\x90\xED\x90\xD1\x82\xAA\x83" "A\x83v\x83\x8A\x82\xC9\x88\xF8\x82\xAB\x8Cp\x82\xAA\x82\xEA\x82\xC8\x82\xA2\x82\xCC\x82\xC5\x81" "A\x90\xE6\x82\xC9\x8F\x91\x82\xAB\x8Fo\x82\xB5\x82\xC4\x82\xA9\x82\xE7\x83" "A\x83v\x83\x8A\x82\xC5\x93\xC7\x82\xDD\x8D\x9E\x82\xF1\x82\xC5\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81" "B\x0A\x82\xC6\x82\xAB\x82\xC7\x82\xAB\x81u\x90\xED\x90\xD1\x82\xF0\x8F\x91\x82\xAB\x8Fo\x82\xB7\x81v\x82\xC5\x83t\x83@\x83" "C\x83\x8B\x82\xC9\x95\xDB\x91\xB6\x82\xB5\x82\xC4\x82\xA8\x82\xAF\x82\xCE\x81" "A\x8F\xC1\x82\xA6\x82\xC4\x82\xE0\x81u\x90\xED\x90\xD1\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDE\x81v\x82\xC5\x96\xDF\x82\xB9\x82\xDC\x82\xB7\x81" "B";
+// このブラウザは、空き容量が少ないときなどに、戦績を消すことがあります。\nときどき「戦績を書き出す」でファイルに保存しておけば、消えても「戦績を読み込む」で戻せます。
+inline constexpr char kStorageMayBeClearedApp[] = "\x82\xB1\x82\xCC\x83u\x83\x89\x83" "E\x83U\x82\xCD\x81" "A\x8B\xF3\x82\xAB\x97" "e\x97\xCA\x82\xAA\x8F\xAD\x82\xC8\x82\xA2\x82\xC6\x82\xAB\x82\xC8\x82\xC7\x82\xC9\x81" "A\x90\xED\x90\xD1\x82\xF0\x8F\xC1\x82\xB7\x82\xB1\x82\xC6\x82\xAA\x82\xA0\x82\xE8\x82\xDC\x82\xB7\x81" "B\x0A\x82\xC6\x82\xAB\x82\xC7\x82\xAB\x81u\x90\xED\x90\xD1\x82\xF0\x8F\x91\x82\xAB\x8Fo\x82\xB7\x81v\x82\xC5\x83t\x83@\x83" "C\x83\x8B\x82\xC9\x95\xDB\x91\xB6\x82\xB5\x82\xC4\x82\xA8\x82\xAF\x82\xCE\x81" "A\x8F\xC1\x82\xA6\x82\xC4\x82\xE0\x81u\x90\xED\x90\xD1\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDE\x81v\x82\xC5\x96\xDF\x82\xB9\x82\xDC\x82\xB7\x81" "B";
+// これまでの戦績が見つかりません。ブラウザが保存領域を消去したようです。\n書き出しておいた戦績ファイル（result.dat）があれば、「戦績を読み込む」で戻せます。
+inline constexpr char kStorageLost[] = "\x82\xB1\x82\xEA\x82\xDC\x82\xC5\x82\xCC\x90\xED\x90\xD1\x82\xAA\x8C\xA9\x82\xC2\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81" "B\x83u\x83\x89\x83" "E\x83U\x82\xAA\x95\xDB\x91\xB6\x97\xCC\x88\xE6\x82\xF0\x8F\xC1\x8B\x8E\x82\xB5\x82\xBD\x82\xE6\x82\xA4\x82\xC5\x82\xB7\x81" "B\x0A\x8F\x91\x82\xAB\x8Fo\x82\xB5\x82\xC4\x82\xA8\x82\xA2\x82\xBD\x90\xED\x90\xD1\x83t\x83@\x83" "C\x83\x8B\x81iresult.dat\x81j\x82\xAA\x82\xA0\x82\xEA\x82\xCE\x81" "A\x81u\x90\xED\x90\xD1\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDE\x81v\x82\xC5\x96\xDF\x82\xB9\x82\xDC\x82\xB7\x81" "B";
+// 戦績の消失
+inline constexpr char kStorageLostCaption[] = "\x90\xED\x90\xD1\x82\xCC\x8F\xC1\x8E\xB8";
 // 戦績の読み込み
 inline constexpr char kImportCaption[] = "\x90\xED\x90\xD1\x82\xCC\x93\xC7\x82\xDD\x8D\x9E\x82\xDD";
 // このファイルは戦績ファイル（result.dat）ではありません。\n戦績は何も変更していません。
@@ -405,6 +413,14 @@ inline constexpr char kStorageCaption[] = "Saving the record";
 inline constexpr char kStorageUnavailable[] = "This browser cannot save the record (a private window, perhaps).\x0AYou can play on, but the record lasts only until this page is closed.";
 // The record could not be saved: the storage is full.\nYou can play on, but this month's result lasts only until this page is closed.
 inline constexpr char kStorageFull[] = "The record could not be saved: the storage is full.\x0AYou can play on, but this month's result lasts only until this page is closed.";
+// This browser may delete the record when it runs short of space or when the game has not been played for a while.\nInstalled as an app (added to the home screen), the game keeps it far more safely. On an iPhone or iPad the app does not take over the record: export it first, then import it in the app.\nExport the record now and then with "Export record": if it is ever lost, "Import record" brings it back.
+inline constexpr char kStorageMayBeCleared[] = "This browser may delete the record when it runs short of space or when the game has not been played for a while.\x0AInstalled as an app (added to the home screen), the game keeps it far more safely. On an iPhone or iPad the app does not take over the record: export it first, then import it in the app.\x0A" "Export the record now and then with \x22" "Export record\x22: if it is ever lost, \x22Import record\x22 brings it back.";
+// This browser may delete the record when it runs short of space.\nExport the record now and then with "Export record": if it is ever lost, "Import record" brings it back.
+inline constexpr char kStorageMayBeClearedApp[] = "This browser may delete the record when it runs short of space.\x0A" "Export the record now and then with \x22" "Export record\x22: if it is ever lost, \x22Import record\x22 brings it back.";
+// The record is gone: the browser seems to have cleared its storage.\nIf you exported the record to a file (result.dat), "Import record" brings it back.
+inline constexpr char kStorageLost[] = "The record is gone: the browser seems to have cleared its storage.\x0AIf you exported the record to a file (result.dat), \x22Import record\x22 brings it back.";
+// Record lost
+inline constexpr char kStorageLostCaption[] = "Record lost";
 // Importing a record
 inline constexpr char kImportCaption[] = "Importing a record";
 // This file is not a record file (result.dat).\nThe record is unchanged.
@@ -560,6 +576,10 @@ enum class TextId : uint16_t {
     StorageCaption,
     StorageUnavailable,
     StorageFull,
+    StorageMayBeCleared,
+    StorageMayBeClearedApp,
+    StorageLost,
+    StorageLostCaption,
     ImportCaption,
     ImportNotRecords,
     PageMenuLanguage,
@@ -595,7 +615,7 @@ enum class TextId : uint16_t {
     LabelMonth12,
 };
 
-inline constexpr int32_t kTextCount = 115;
+inline constexpr int32_t kTextCount = 119;
 
 // The texts' names (as in texts.tsv) and the Shift-JIS texts, by TextId.
 inline constexpr const char* kTextNames[kTextCount] = {
@@ -681,6 +701,10 @@ inline constexpr const char* kTextNames[kTextCount] = {
     "kStorageCaption",
     "kStorageUnavailable",
     "kStorageFull",
+    "kStorageMayBeCleared",
+    "kStorageMayBeClearedApp",
+    "kStorageLost",
+    "kStorageLostCaption",
     "kImportCaption",
     "kImportNotRecords",
     "kPageMenuLanguage",
@@ -798,6 +822,10 @@ inline constexpr const char* kShiftJisTexts[kTextCount] = {
     texts::kStorageCaption,
     texts::kStorageUnavailable,
     texts::kStorageFull,
+    texts::kStorageMayBeCleared,
+    texts::kStorageMayBeClearedApp,
+    texts::kStorageLost,
+    texts::kStorageLostCaption,
     texts::kImportCaption,
     texts::kImportNotRecords,
     texts::kPageMenuLanguage,
@@ -915,6 +943,10 @@ inline constexpr const char* kEnglishTexts[kTextCount] = {
     texts_en::kStorageCaption,
     texts_en::kStorageUnavailable,
     texts_en::kStorageFull,
+    texts_en::kStorageMayBeCleared,
+    texts_en::kStorageMayBeClearedApp,
+    texts_en::kStorageLost,
+    texts_en::kStorageLostCaption,
     texts_en::kImportCaption,
     texts_en::kImportNotRecords,
     texts_en::kPageMenuLanguage,

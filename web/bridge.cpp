@@ -89,8 +89,23 @@ EM_ASYNC_JS(int32_t, koikoi_js_records_load, (const char* path), {
 EM_ASYNC_JS(int32_t, koikoi_js_records_begin, (const char* path), {
     return await Module.koikoi.recordsBegin(UTF8ToString(path));
 });
-EM_ASYNC_JS(int32_t, koikoi_js_records_commit, (const char* path, int32_t changed), {
-    return await Module.koikoi.recordsCommit(UTF8ToString(path), changed);
+EM_ASYNC_JS(int32_t, koikoi_js_records_commit, (const char* path, int32_t changed, int32_t months), {
+    return await Module.koikoi.recordsCommit(UTF8ToString(path), changed, months);
+});
+EM_ASYNC_JS(void, koikoi_js_records_mark, (int32_t months), {
+    await Module.koikoi.recordsMark(months);
+});
+EM_ASYNC_JS(int32_t, koikoi_js_storage_state, (), {
+    return await Module.koikoi.storageState();
+});
+EM_ASYNC_JS(int32_t, koikoi_js_storage_keep, (), {
+    return await Module.koikoi.storageKeep();
+});
+EM_ASYNC_JS(void, koikoi_js_storage_notice, (const char* text, const char* caption, int32_t offer), {
+    await Module.koikoi.storageNotice(text, caption, offer);
+});
+EM_ASYNC_JS(void, koikoi_js_storage_dismiss, (), {
+    await Module.koikoi.storageDismiss();
 });
 EM_JS(int32_t, koikoi_js_import_size, (), {
     return Module.koikoi.importSize();

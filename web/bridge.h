@@ -81,12 +81,31 @@ void koikoi_js_panel_check(int32_t opponent);
 int32_t koikoi_js_panel_checked();
 void koikoi_js_panel_clear_table(int32_t width, int32_t height);
 
-// Record storage, each answering a StorageAnswer (web_window.h). Begin and
+// Record storage, each answering a StorageAnswer (page_protocol.h). Begin and
 // commit hold the cross-tab lock between them.
 int32_t koikoi_js_records_load(const char* path) KOIKOI_ASYNC_IMPORT(koikoi_js_records_load);
 int32_t koikoi_js_records_begin(const char* path) KOIKOI_ASYNC_IMPORT(koikoi_js_records_begin);
-int32_t koikoi_js_records_commit(const char* path, int32_t changed)
+// `months`: the changed file holds at least one month, which the marks of a
+// stored history then say.
+int32_t koikoi_js_records_commit(const char* path, int32_t changed, int32_t months)
     KOIKOI_ASYNC_IMPORT(koikoi_js_records_commit);
+// Sets the marks outside the store to `months` (a record written before there
+// were marks, a cookie's life renewed), or clears them with the mark in the
+// store (a loss told once).
+void koikoi_js_records_mark(int32_t months) KOIKOI_ASYNC_IMPORT(koikoi_js_records_mark);
+
+// The storage's situation as StorageFlag bits (page_protocol.h); asks the
+// player nothing.
+int32_t koikoi_js_storage_state() KOIKOI_ASYNC_IMPORT(koikoi_js_storage_state);
+// Asks the browser to keep the storage for good, and answers the situation
+// after it. A browser that asks the player is not waited for: the answer is
+// kStorageAsking, and a refusal comes later as kEventStorageNotKept.
+int32_t koikoi_js_storage_keep() KOIKOI_ASYNC_IMPORT(koikoi_js_storage_keep);
+// A notice with OK and one StorageOffer; returns when it is closed.
+void koikoi_js_storage_notice(const char* shiftJisText, const char* shiftJisCaption, int32_t offer)
+    KOIKOI_ASYNC_IMPORT(koikoi_js_storage_notice);
+// The notice that the record may be cleared was dismissed in this situation.
+void koikoi_js_storage_dismiss() KOIKOI_ASYNC_IMPORT(koikoi_js_storage_dismiss);
 int32_t koikoi_js_import_size();
 void koikoi_js_import_take(char* buffer, int32_t size);
 

@@ -100,6 +100,7 @@ std::string PageFacts() {
         .Number("panelImport", kEventPanelImport)
         .Number("panelTimer", kEventPanelTimer)
         .Number("language", kEventLanguage)
+        .Number("storageNotKept", kEventStorageNotKept)
         .Close();
     json.Open("commands")
         .Number("start", IDM_GAME_START)
@@ -121,6 +122,14 @@ std::string PageFacts() {
         .Number("unavailable", kStorageUnavailable)
         .Number("full", kStorageFull)
         .Close();
+    json.Open("storageFlags")
+        .Number("kept", kStorageKept)
+        .Number("installed", kStorageInstalled)
+        .Number("hadMonths", kStorageHadMonths)
+        .Number("noticeDismissed", kStorageNoticeDismissed)
+        .Number("asking", kStorageAsking)
+        .Close();
+    json.Open("offers").Number("export", kOfferExport).Number("import", kOfferImport).Close();
     json.Open("paths").String("layout", kLayoutPath).String("records", kRecordPath).Close();
     json.Open("timers")
         .Number("title", kTitleTimerMs)

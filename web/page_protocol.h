@@ -1,7 +1,7 @@
 // What the browser edition's C++ and its page script agree on: the events
 // the page queues, the menu's enabling bits, the answers of its boxes and of
-// its record storage, and the files in its memory file system. The page
-// learns every value from page_facts.cpp.
+// its record storage, what it knows of that storage, and the files in its
+// memory file system. The page learns every value from page_facts.cpp.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +22,9 @@ enum EventKind : int32_t {
     kEventPanelImport = 10,  // a record file was chosen for import
     kEventPanelTimer = 11,   // the panel's table is due
     kEventLanguage = 12,     // a Language: the menu's language item
+    // The browser answered late that it will not keep the record for good
+    // (a browser that asks the player first); a: StorageFlag bits.
+    kEventStorageNotKept = 13,
 };
 
 struct Event {
@@ -43,6 +46,27 @@ enum StorageAnswer : int32_t {
     kStorageNothingStored = 1,
     kStorageUnavailable = 2,
     kStorageFull = 3,
+};
+
+// What the page knows of its storage: the browser keeps it for good
+// (persistent storage granted); the page runs as an installed app; the
+// storage held months when the record was last stored (told by a mark stored
+// with the record, or, where the browser cleared that, by the marks kept
+// outside it); the notice that the record may be cleared was dismissed in
+// this situation; the browser is still asking the player whether to keep it.
+enum StorageFlag : int32_t {
+    kStorageKept = 1,
+    kStorageInstalled = 2,
+    kStorageHadMonths = 4,
+    kStorageNoticeDismissed = 8,
+    kStorageAsking = 16,
+};
+
+// What a storage notice offers besides OK, carried out by the page itself
+// inside the player's click: the record downloaded, or a file chosen to load.
+enum StorageOffer : int32_t {
+    kOfferExport = 1,
+    kOfferImport = 2,
 };
 
 // The OK button's answer; yes and no answer kYes and kNo.

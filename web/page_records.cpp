@@ -9,6 +9,20 @@
 
 namespace koikoi::web {
 
+namespace {
+
+// Whether the file in the memory file system holds a month of any opponent.
+bool HoldsMonths() {
+    RecordSummary summary[kOpponents];
+    if (ReadRecordSummary(kRecordPath, summary) != RecordStatus::Ok) return false;
+    for (const RecordSummary& opponent : summary) {
+        if (opponent.months > 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void PageRecords::LoadAtStart() {
     const int32_t loaded = koikoi_js_records_load(kRecordPath);
     if (loaded != kStorageDone) {
@@ -18,7 +32,22 @@ void PageRecords::LoadAtStart() {
             ResetRecords(kRecordPath);
         }
     }
-    if (loaded == kStorageUnavailable) Report(loaded);
+    if (loaded == kStorageUnavailable) {
+        Report(loaded);
+        return;
+    }
+    const int32_t flags = koikoi_js_storage_state();
+    if (HoldsMonths()) {
+        koikoi_js_records_mark(1);
+        TellMayBeCleared(flags);
+    } else if ((flags & kStorageHadMonths) != 0) {
+        // Months were stored and none are left, and no reset or import
+        // emptied the record (either would have cleared the marks): the
+        // browser cleared the storage. Told once: the marks go with the notice.
+        koikoi_js_storage_notice(Text(language_, TextId::StorageLost),
+                                 Text(language_, TextId::StorageLostCaption), kOfferImport);
+        koikoi_js_records_mark(0);
+    }
 }
 
 void PageRecords::Refresh() {
@@ -34,12 +63,33 @@ void PageRecords::BeginChange() {
 }
 
 void PageRecords::EndChange(bool changed) {
-    const int32_t stored = koikoi_js_records_commit(kRecordPath, changed ? 1 : 0);
+    const bool months = changed && HoldsMonths();
+    const int32_t stored = koikoi_js_records_commit(kRecordPath, changed ? 1 : 0, months ? 1 : 0);
     if (changeLoaded_ == kStorageUnavailable || stored == kStorageUnavailable) {
         Report(kStorageUnavailable);
     } else if (stored != kStorageDone) {
         Report(kStorageFull);
+    } else if (months && !keepAsked_) {
+        // Stored months are worth keeping: the browser is asked to keep
+        // them for good at the first month (or import) of a visit.
+        keepAsked_ = true;
+        TellMayBeCleared(koikoi_js_storage_keep());
     }
+}
+
+void PageRecords::OnNotKept(int32_t flags) {
+    TellMayBeCleared(flags);
+}
+
+// Where the browser may clear the record, the player is told once, with the
+// export at hand; the notice comes back only in another situation.
+void PageRecords::TellMayBeCleared(int32_t flags) {
+    if ((flags & (kStorageKept | kStorageNoticeDismissed | kStorageAsking)) != 0) return;
+    const bool installed = (flags & kStorageInstalled) != 0;
+    koikoi_js_storage_notice(
+        Text(language_, installed ? TextId::StorageMayBeClearedApp : TextId::StorageMayBeCleared),
+        Text(language_, TextId::StorageCaption), kOfferExport);
+    koikoi_js_storage_dismiss();
 }
 
 // Unavailable storage is told once a visit; a refused write every time, as

@@ -88,6 +88,9 @@ void WebWindow::Dispatch(const Event& event) {
         case kEventLanguage:
             OnLanguage(event.a);
             break;
+        case kEventStorageNotKept:
+            records_.OnNotKept(event.a);
+            break;
         default:
             break;
     }

@@ -46,14 +46,7 @@ describe('storage refused', () => {
       // page is painted, as a missing file is told before the window opens.
       const notices = [];
       await page.waitForFunction(() => !!(window.koikoi && window.koikoi.ready), { timeout: 60_000, polling: 10 });
-      const first = await page.evaluate(() => Promise.race([
-        window.koikoi.ready.then(() => 'ready'),
-        new Promise((shown) => {
-          const look = () => (document.getElementById('ask').open ? shown('ask') : setTimeout(look, 20));
-          look();
-        }),
-      ]));
-      if (first === 'ask') {
+      if ((await kk.startShows(page)) === 'ask') {
         notices.push((await kk.askShown(page)).text);
         await kk.answer(page, 'ok');
       }

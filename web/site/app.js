@@ -259,12 +259,18 @@
 
   // ---- The modal message box.
   let askResolve = null;
-  function showAsk(caption, text, yesNo) {
+  // A notice may offer one more button (F.offers): the record's export or
+  // an import, done by the page itself.
+  function showAsk(caption, text, yesNo, offer = 0) {
     $('ask-caption').textContent = caption;
     $('ask-text').textContent = text;
     $('ask-yes').hidden = !yesNo;
     $('ask-no').hidden = !yesNo;
     $('ask-ok').hidden = !!yesNo;
+    const offered = $('ask-offer');
+    offered.hidden = !offer;
+    offered.dataset.offer = String(offer);
+    offered.textContent = offer === F.offers.export ? T.kPagePanelExport : offer === F.offers.import ? T.kPagePanelImport : '';
     return new Promise((resolve) => {
       askResolve = (answer) => {
         askResolve = null;
@@ -278,6 +284,15 @@
   $('ask-yes').addEventListener('click', () => askResolve && askResolve(F.answers.yes));
   $('ask-no').addEventListener('click', () => askResolve && askResolve(F.answers.no));
   $('ask-ok').addEventListener('click', () => askResolve && askResolve(F.answers.ok));
+  // The offer closes the notice and is carried out inside the player's
+  // click, which a download and a file chooser need.
+  $('ask-offer').addEventListener('click', () => {
+    if (!askResolve) return;
+    const offer = Number($('ask-offer').dataset.offer);
+    askResolve(F.answers.ok);
+    if (offer === F.offers.export) exportRecords();
+    else if (offer === F.offers.import) $('records-import-file').click();
+  });
   // A Yes/No box cannot be dismissed; Escape on a notice is its OK.
   ask.addEventListener('cancel', (event) => {
     event.preventDefault();
@@ -352,10 +367,18 @@
   const DB_NAME = 'koikoi';
   const STORE = 'files';
   const KEY = 'result.dat';
+  // Beside the file: whether it held months when it was last stored, and
+  // the situations (below) in which the notice that the browser may clear
+  // the record was dismissed.
+  const MONTHS_KEY = 'result.dat holds months';
+  const NOTICE_KEY = 'notice dismissed';
+  // The connection is opened again after it failed or was closed: a browser
+  // that clears the storage while the page is open closes it, and the next
+  // change then stores the whole record this page still holds.
   let dbPromise = null;
   function openDb() {
     if (!dbPromise) {
-      dbPromise = new Promise((resolve, reject) => {
+      const opening = new Promise((resolve, reject) => {
         let request;
         try {
           request = indexedDB.open(DB_NAME, 1);
@@ -364,33 +387,43 @@
           return;
         }
         request.onupgradeneeded = () => request.result.createObjectStore(STORE);
-        request.onsuccess = () => resolve(request.result);
+        request.onsuccess = () => {
+          const db = request.result;
+          const forget = () => {
+            if (dbPromise === opening) dbPromise = null;
+          };
+          db.onclose = forget;
+          db.onversionchange = () => {
+            db.close();
+            forget();
+          };
+          resolve(db);
+        };
         request.onerror = () => reject(request.error);
         request.onblocked = () => reject(new Error('blocked'));
       });
+      opening.catch(() => {
+        if (dbPromise === opening) dbPromise = null;
+      });
+      dbPromise = opening;
     }
     return dbPromise;
   }
-  async function idbGetKey(key) {
+  // One transaction: `work(store)` makes its requests and returns them;
+  // their results once the transaction has completed.
+  async function idbDo(mode, work) {
     const db = await openDb();
     return new Promise((resolve, reject) => {
-      const request = db.transaction(STORE, 'readonly').objectStore(STORE).get(key);
-      request.onsuccess = () => resolve(request.result);
-      request.onerror = () => reject(request.error);
-    });
-  }
-  async function idbPutKey(key, value) {
-    const db = await openDb();
-    return new Promise((resolve, reject) => {
-      const tx = db.transaction(STORE, 'readwrite');
-      tx.objectStore(STORE).put(value, key);
-      tx.oncomplete = () => resolve();
+      const tx = db.transaction(STORE, mode);
+      const requests = work(tx.objectStore(STORE));
+      tx.oncomplete = () => resolve(requests.map((request) => request.result));
       tx.onerror = () => reject(tx.error);
       tx.onabort = () => reject(tx.error || new Error('aborted'));
     });
   }
-  const idbGet = () => idbGetKey(KEY);
-  const idbPut = (bytes) => idbPutKey(KEY, bytes);
+  const idbGet = (key = KEY) => idbDo('readonly', (store) => [store.get(key)]).then(([value]) => value);
+  const idbGetKey = (key) => idbGet(key);
+  const idbPutKey = (key, value) => idbDo('readwrite', (store) => [store.put(value, key)]);
   async function storageUsable() {
     try {
       await openDb();
@@ -433,11 +466,18 @@
     }
     return recordsLoad(path);
   }
-  // Stored, storage unavailable, or the write refused (full).
-  async function recordsCommit(path, changed) {
+  // Stored, storage unavailable, or the write refused (full). The mark of
+  // months is stored with the file in one transaction; the marks outside
+  // never claim months the store has not taken: they are cleared before an
+  // emptied file is stored and set after one with months is.
+  async function recordsCommit(path, changed, months) {
     let status = F.storage.done;
     try {
-      if (changed) await idbPut(Module.FS.readFile(path));
+      if (changed) {
+        if (!months) markOutside(false);
+        await idbDo('readwrite', (store) => [store.put(Module.FS.readFile(path), KEY), store.put(months !== 0, MONTHS_KEY)]);
+        if (months) markOutside(true);
+      }
     } catch (error) {
       status = (await storageUsable()) ? F.storage.full : F.storage.unavailable;
     } finally {
@@ -447,6 +487,108 @@
       }
     }
     return status;
+  }
+
+  // ---- Keeping the record. A browser may clear a site's storage by itself
+  // (under disk pressure, or after days without a visit) unless it was
+  // granted persistent storage. Eviction takes IndexedDB with the service
+  // worker's cache, and some browsers localStorage too, but not cookies;
+  // so months stored are also marked in localStorage and in a cookie (a
+  // mark, no record), and a store that has lost its own mark is judged by
+  // them. A browser that clears everything at once leaves nothing to tell a
+  // cleared record from a first visit.
+  const MARK = 'koikoi-months';
+  function markOutside(months) {
+    try {
+      if (months) localStorage.setItem(MARK, '1');
+      else localStorage.removeItem(MARK);
+    } catch (error) {
+      // localStorage refused: the cookie still marks.
+    }
+    try {
+      const path = location.pathname.slice(0, location.pathname.lastIndexOf('/') + 1);
+      // 400 days, the longest a browser keeps a cookie; renewed at every
+      // start that finds months.
+      document.cookie = `${MARK}=${months ? '1' : ''}; path=${path}; max-age=${months ? 34560000 : 0}; samesite=strict` +
+        (location.protocol === 'https:' ? '; secure' : '');
+    } catch (error) {
+      // Cookies refused: localStorage still marks.
+    }
+  }
+  function markedOutside() {
+    let marked = false;
+    try {
+      marked = localStorage.getItem(MARK) === '1';
+    } catch (error) {
+      marked = false;
+    }
+    try {
+      return marked || document.cookie.split(';').some((part) => part.trim() === MARK + '=1');
+    } catch (error) {
+      return marked;
+    }
+  }
+  async function recordsMark(months) {
+    markOutside(months !== 0);
+    // A mark of months is stored only with the file itself: written apart
+    // from it, it could outlast another tab's reset.
+    if (!months) await idbDo('readwrite', (store) => [store.put(false, MONTHS_KEY)]).catch(() => {});
+  }
+
+  // The situation a dismissed notice holds for: in a browser tab, or
+  // installed as an app (whose storage a browser clears less readily).
+  const installed = () => navigator.standalone === true || matchMedia('(display-mode: standalone)').matches;
+  const situation = () => (installed() ? 'app' : 'tab');
+
+  async function storageState() {
+    const flags = F.storageFlags;
+    const storage = navigator.storage;
+    let kept = false;
+    try {
+      kept = !!(storage && storage.persisted && (await storage.persisted()));
+    } catch (error) {
+      kept = false;
+    }
+    let state = (kept ? flags.kept : 0) | (installed() ? flags.installed : 0);
+    try {
+      const [months, dismissed] = await idbDo('readonly', (store) => [store.get(MONTHS_KEY), store.get(NOTICE_KEY)]);
+      if (months === undefined ? markedOutside() : months === true) state |= flags.hadMonths;
+      // Kept for good, nothing is told, and an earlier dismissal is
+      // forgotten: should the browser stop keeping the record, that is a
+      // new situation and told again.
+      if (kept && dismissed) await idbDo('readwrite', (store) => [store.delete(NOTICE_KEY)]);
+      else if (dismissed && dismissed[situation()]) state |= flags.noticeDismissed;
+    } catch (error) {
+      // Nothing more is known of a store that cannot be read.
+    }
+    return state;
+  }
+
+  // Browsers that decide by themselves answer at once; one that asks the
+  // player is not waited for, and its refusal is queued when it comes.
+  async function storageKeep() {
+    const storage = navigator.storage;
+    const answer = storage && storage.persist ? storage.persist().catch(() => false) : Promise.resolve(false);
+    const late = {};
+    const quick = await Promise.race([answer, new Promise((resolve) => setTimeout(() => resolve(late), 1000))]);
+    if (quick !== late) return storageState();
+    answer.then(async (kept) => {
+      if (!kept) post('storageNotKept', await storageState());
+    });
+    return F.storageFlags.asking;
+  }
+
+  function storageNotice(textPtr, captionPtr, offer) {
+    return showAsk(heapString(captionPtr), heapString(textPtr), false, offer);
+  }
+  async function storageDismiss() {
+    try {
+      const [dismissed] = await idbDo('readonly', (store) => [store.get(NOTICE_KEY)]);
+      const now = { ...(dismissed || {}), [situation()]: true };
+      await idbDo('readwrite', (store) => [store.put(now, NOTICE_KEY)]);
+    } catch (error) {
+      // Not remembered: the notice comes again at the next visit.
+    }
   }
 
   let importBytes = null;
@@ -761,6 +903,11 @@
     recordsLoad,
     recordsBegin,
     recordsCommit,
+    recordsMark,
+    storageState,
+    storageKeep,
+    storageNotice,
+    storageDismiss,
     importSize() { return importBytes ? importBytes.length : 0; },
     importTake(buffer, size) {
       Module.HEAPU8.set(importBytes.subarray(0, size), buffer);

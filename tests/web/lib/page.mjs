@@ -20,9 +20,22 @@ export async function open(browser, base, query = '') {
   return { page, problems };
 }
 
+// A notice about the browser's storage that the page shows at start, before
+// the guide page, is answered with OK.
 export async function ready(page) {
   await page.waitForFunction(() => !!(window.koikoi && window.koikoi.ready), kWait);
-  await page.evaluate(() => window.koikoi.ready);
+  while ((await startShows(page)) === 'ask') await answer(page, 'ok');
+}
+
+// What the page shows first: 'ready' (the guide page) or 'ask' (a notice).
+export function startShows(page) {
+  return page.evaluate(() => Promise.race([
+    window.koikoi.ready.then(() => 'ready'),
+    new Promise((shown) => {
+      const look = () => (document.getElementById('ask').open ? shown('ask') : setTimeout(look, 20));
+      look();
+    }),
+  ]));
 }
 
 export const state = (page) => page.evaluate(() => window.koikoi.state());
@@ -175,12 +188,14 @@ export async function waitTraceGrows(page, length, timeout = 60_000) {
   );
 }
 
-// The record panel.
+// The record panel, open with its table painted: the panel paints it a
+// moment after it opens, and at the first opening the table's size moves
+// the buttons, so a click before it could miss.
 export async function openRecords(page) {
   await command(page, 'records');
   await page.waitForFunction(() => {
     const panel = document.getElementById('records');
-    return !panel.hidden && panel.checkVisibility();
+    return !panel.hidden && panel.checkVisibility() && document.getElementById('record-table').width > 0;
   }, kWait);
 }
 
