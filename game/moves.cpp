@@ -119,57 +119,6 @@ constexpr std::array<EffectRow, kCards> kEffectRowOfCard = {
 // A shuffle's 400 swaps take two draws each.
 constexpr size_t kDraws = 800;
 
-// The 800 draws of a shuffle, each "r mod 48" of one Random::Next in turn.
-// With AVX-512 the draws are independent lanes of the same arithmetic, eight
-// at a time (the state only steps by a constant), before the swaps;
-// elsewhere each swap makes its own two draws.
-#if defined(__GNUC__) && defined(__x86_64__)
-// GCC 12's own AVX-512 headers start results from deliberately undefined
-// vectors, which its uninitialised-value warning reports.
-#pragma GCC diagnostic push
-#if !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wuninitialized"
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#endif
-__attribute__((target("avx512f,avx512dq"))) void DrawWide(Random& random,
-                                                          uint8_t (&draws)[kDraws]) {
-    const uint64_t first = random.state;
-    const __m512i lane = _mm512_set_epi64(8, 7, 6, 5, 4, 3, 2, 1);
-    __m512i state = _mm512_add_epi64(
-        _mm512_set1_epi64(static_cast<int64_t>(first)),
-        _mm512_mullo_epi64(lane, _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma))));
-    const __m512i step = _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma * 8));
-    const __m512i mix1 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix1));
-    const __m512i mix2 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix2));
-    // r / 48 for r < 2^32 is (r * 0xAAAAAAAB) >> 37.
-    const __m512i magic = _mm512_set1_epi64(0xAAAAAAABll);
-    const __m512i cards = _mm512_set1_epi64(kCards);
-    for (size_t i = 0; i < kDraws; i += 8) {
-        __m512i z = state;
-        state = _mm512_add_epi64(state, step);
-        z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 30)), mix1);
-        z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 27)), mix2);
-        const __m512i r = _mm512_srli_epi64(z, 33);
-        const __m512i quotient = _mm512_srli_epi64(_mm512_mul_epu32(r, magic), 37);
-        const __m512i remainder = _mm512_sub_epi64(r, _mm512_mullo_epi64(quotient, cards));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(draws + i), _mm512_cvtepi64_epi8(remainder));
-    }
-    random.state = first + Random::kGamma * kDraws;
-}
-#pragma GCC diagnostic pop
-
-bool HasWideDraws() {
-    static const bool wide =
-        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
-    return wide;
-}
-#else
-void DrawWide(Random&, uint8_t (&)[kDraws]) {}
-bool HasWideDraws() {
-    return false;
-}
-#endif
-
 // The swaps on one byte per card, each with its two draws made just before
 // it; the generator is a local copy, so its state stays in a register.
 void SwapAsDrawn(Random& random, std::array<uint8_t, kCards>& position) {
@@ -183,6 +132,97 @@ void SwapAsDrawn(Random& random, std::array<uint8_t, kCards>& position) {
     random = generator;
 }
 
+// With AVX-512 the draws are independent lanes of the same arithmetic, eight
+// at a time (the state only steps by a constant), each "r mod 48" one byte
+// of a 64-bit word. The words are made a few steps ahead of the swaps that
+// use them: a word's arithmetic takes some 30 cycles, and the swaps of the
+// words before it run meanwhile.
+#if defined(__GNUC__) && defined(__x86_64__)
+// GCC 12's own AVX-512 headers start results from deliberately undefined
+// vectors, which its uninitialised-value warning reports.
+#pragma GCC diagnostic push
+#if !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+#define KOIKOI_WIDE __attribute__((target("avx512f,avx512dq")))
+
+struct WideDraws {
+    __m512i state;
+
+    KOIKOI_WIDE explicit WideDraws(uint64_t first) {
+        const __m512i lane = _mm512_set_epi64(8, 7, 6, 5, 4, 3, 2, 1);
+        state = _mm512_add_epi64(
+            _mm512_set1_epi64(static_cast<int64_t>(first)),
+            _mm512_mullo_epi64(lane, _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma))));
+    }
+
+    // The next eight draws mod 48, the first in the low byte.
+    KOIKOI_WIDE uint64_t Next() {
+        const __m512i step = _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma * 8));
+        const __m512i mix1 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix1));
+        const __m512i mix2 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix2));
+        // r / 48 for r < 2^32 is (r * 0xAAAAAAAB) >> 37; 48q = 16q + 32q.
+        const __m512i magic = _mm512_set1_epi64(0xAAAAAAABll);
+        __m512i z = state;
+        state = _mm512_add_epi64(state, step);
+        z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 30)), mix1);
+        z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 27)), mix2);
+        const __m512i r = _mm512_srli_epi64(z, 33);
+        const __m512i quotient16 =
+            _mm512_slli_epi64(_mm512_srli_epi64(_mm512_mul_epu32(r, magic), 37), 4);
+        const __m512i remainder = _mm512_sub_epi64(_mm512_sub_epi64(r, quotient16),
+                                                   _mm512_add_epi64(quotient16, quotient16));
+        return static_cast<uint64_t>(_mm_cvtsi128_si64(_mm512_cvtepi64_epi8(remainder)));
+    }
+};
+
+// The four swaps of one word of eight draws.
+inline void SwapFour(std::array<uint8_t, kCards>& position, uint64_t draws) {
+    for (int32_t k = 0; k < 4; ++k, draws >>= 16) {
+        const auto a = static_cast<size_t>(draws & 0xFF);
+        const auto b = static_cast<size_t>((draws >> 8) & 0xFF);
+        const uint8_t held = position[a];
+        position[a] = position[b];
+        position[b] = held;
+    }
+}
+
+KOIKOI_WIDE void SwapWide(Random& random, std::array<uint8_t, kCards>& position) {
+    constexpr size_t kWords = kDraws / 8;
+    WideDraws draws(random.state);
+    uint64_t ahead0 = draws.Next();
+    uint64_t ahead1 = draws.Next();
+    uint64_t ahead2 = draws.Next();
+    for (size_t word = 3; word < kWords; ++word) {
+        const uint64_t next = draws.Next();
+        SwapFour(position, ahead0);
+        ahead0 = ahead1;
+        ahead1 = ahead2;
+        ahead2 = next;
+    }
+    SwapFour(position, ahead0);
+    SwapFour(position, ahead1);
+    SwapFour(position, ahead2);
+    random.state += Random::kGamma * kDraws;
+}
+#undef KOIKOI_WIDE
+#pragma GCC diagnostic pop
+
+bool HasWideDraws() {
+    static const bool wide =
+        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
+    return wide;
+}
+#else
+void SwapWide(Random& random, std::array<uint8_t, kCards>& position) {
+    SwapAsDrawn(random, position);
+}
+bool HasWideDraws() {
+    return false;
+}
+#endif
+
 }  // namespace
 
 // The swaps play on one byte per card: the same draws and the same swaps,
@@ -192,10 +232,7 @@ void ShuffleStock(Table& table, Random& random) {
     for (CardId card = 0; card < kCards; ++card)
         position[static_cast<size_t>(card)] = static_cast<uint8_t>(card);
     if (HasWideDraws()) {
-        uint8_t draws[kDraws];
-        DrawWide(random, draws);
-        for (size_t swap = 0; swap < kDraws; swap += 2)
-            std::swap(position[draws[swap]], position[draws[swap + 1]]);
+        SwapWide(random, position);
     } else {
         SwapAsDrawn(random, position);
     }
