@@ -21,7 +21,9 @@ void Paint(Host& host, int32_t scene, int32_t pauseBefore = 0, int32_t message =
     host.PaintBoard(scene, pauseBefore, message, amount, highlightSlot, pauseAfter);
 }
 
-void Add(int8_t& counter, int32_t delta) { counter = static_cast<int8_t>(counter + delta); }
+void Add(int8_t& counter, int32_t delta) {
+    counter = static_cast<int8_t>(counter + delta);
+}
 
 // Destroys the window if the user asked to close during a pause. A handler
 // running inside a Pause leaves that to the handler whose Pause it is, and
@@ -168,8 +170,12 @@ void PlayClick(Match& match, uint8_t saved, SlotId slot) {
 // click must be ignored (nothing hit, an empty slot, another month).
 SlotId AcceptedSlot(const Match& match, uint8_t saved, uint32_t x, uint32_t y) {
     const Table& table = match.table;
-    const auto bx = static_cast<int32_t>(static_cast<float>(x) / match.viewScale);
-    const auto by = static_cast<int32_t>(static_cast<float>(y) / match.viewScale);
+    // A window at the board's own size divides by 1, which changes nothing.
+    const float scale = match.viewScale;
+    const auto bx =
+        static_cast<int32_t>(scale == 1.0f ? static_cast<float>(x) : static_cast<float>(x) / scale);
+    const auto by =
+        static_cast<int32_t>(scale == 1.0f ? static_cast<float>(y) : static_cast<float>(y) / scale);
     const bool hand = saved == StateChooseHand;
     const SlotId first = hand ? kHumanHand : kFieldFirst;
     const SlotId last = hand ? kHumanHand + kHandSize - 1 : kFieldLast;
