@@ -132,11 +132,29 @@ void SwapAsDrawn(Random& random, std::array<uint8_t, kCards>& position) {
     random = generator;
 }
 
+// The stock as the swaps leave it: every slot empty, then card c in slot
+// 112 + position[c].
+void FillStock(Table& table, const std::array<uint8_t, kCards>& position) {
+    for (int32_t& card : table.SlotCards) card = kNoCard;
+    for (CardId card = 0; card < kCards; ++card) {
+        const SlotId slot = kStockFirst + position[static_cast<size_t>(card)];
+        table.CardSlots[card] = slot;
+        table.SlotCards[slot] = card;
+    }
+}
+
 // With AVX-512 the draws are independent lanes of the same arithmetic, eight
 // at a time (the state only steps by a constant), each "r mod 48" one byte
 // of a 64-bit word. The words are made a few steps ahead of the swaps that
 // use them: a word's arithmetic takes some 30 cycles, and the swaps of the
 // words before it run meanwhile.
+//
+// The 400 swaps also run as two independent halves, each on its own copy of
+// the identity, so that one half's swaps go on while the other's wait on
+// memory: swapping entries i and j of an array is composing it with the
+// transposition (i j), so the first 200 swaps leave the identity as A, the
+// last 200 leave it as B, and all 400 leave position[c] = A[B[c]], one byte
+// permute.
 #if defined(__GNUC__) && defined(__x86_64__)
 // GCC 12's own AVX-512 headers start results from deliberately undefined
 // vectors, which its uninitialised-value warning reports.
@@ -145,7 +163,7 @@ void SwapAsDrawn(Random& random, std::array<uint8_t, kCards>& position) {
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
-#define KOIKOI_WIDE __attribute__((target("avx512f,avx512dq")))
+#define KOIKOI_WIDE __attribute__((target("avx512f,avx512dq,avx512bw,avx512vbmi")))
 
 struct WideDraws {
     __m512i state;
@@ -178,7 +196,7 @@ struct WideDraws {
 };
 
 // The four swaps of one word of eight draws.
-inline void SwapFour(std::array<uint8_t, kCards>& position, uint64_t draws) {
+inline void SwapFour(uint8_t (&position)[64], uint64_t draws) {
     for (int32_t k = 0; k < 4; ++k, draws >>= 16) {
         const auto a = static_cast<size_t>(draws & 0xFF);
         const auto b = static_cast<size_t>((draws >> 8) & 0xFF);
@@ -188,36 +206,65 @@ inline void SwapFour(std::array<uint8_t, kCards>& position, uint64_t draws) {
     }
 }
 
-KOIKOI_WIDE void SwapWide(Random& random, std::array<uint8_t, kCards>& position) {
-    constexpr size_t kWords = kDraws / 8;
-    WideDraws draws(random.state);
-    uint64_t ahead0 = draws.Next();
-    uint64_t ahead1 = draws.Next();
-    uint64_t ahead2 = draws.Next();
-    for (size_t word = 3; word < kWords; ++word) {
-        const uint64_t next = draws.Next();
-        SwapFour(position, ahead0);
-        ahead0 = ahead1;
-        ahead1 = ahead2;
-        ahead2 = next;
+KOIKOI_WIDE void ShuffleWide(Table& table, Random& random) {
+    constexpr size_t kHalfWords = kDraws / 16;
+    alignas(64) uint8_t first[64];
+    alignas(64) uint8_t second[64];
+    for (uint8_t i = 0; i < 64; ++i) first[i] = second[i] = i;
+    WideDraws firstDraws(random.state);
+    WideDraws secondDraws(random.state + Random::kGamma * (kDraws / 2));
+    uint64_t first0 = firstDraws.Next();
+    uint64_t first1 = firstDraws.Next();
+    uint64_t second0 = secondDraws.Next();
+    uint64_t second1 = secondDraws.Next();
+    for (size_t word = 2; word < kHalfWords; ++word) {
+        const uint64_t firstNext = firstDraws.Next();
+        const uint64_t secondNext = secondDraws.Next();
+        SwapFour(first, first0);
+        SwapFour(second, second0);
+        first0 = first1;
+        first1 = firstNext;
+        second0 = second1;
+        second1 = secondNext;
     }
-    SwapFour(position, ahead0);
-    SwapFour(position, ahead1);
-    SwapFour(position, ahead2);
+    SwapFour(first, first0);
+    SwapFour(first, first1);
+    SwapFour(second, second0);
+    SwapFour(second, second1);
     random.state += Random::kGamma * kDraws;
+
+    alignas(64) uint8_t position[64];
+    _mm512_store_si512(
+        position, _mm512_permutexvar_epi8(_mm512_load_si512(second), _mm512_load_si512(first)));
+    const __m512i empty = _mm512_set1_epi32(kNoCard);
+    for (SlotId slot = 0; slot < kStockFirst; slot += 16) {
+        _mm512_storeu_si512(table.SlotCards + slot, empty);
+    }
+    for (SlotId slot = kStockLast + 1; slot + 16 <= kSlots; slot += 16) {
+        _mm512_storeu_si512(table.SlotCards + slot, empty);
+    }
+    table.SlotCards[kSlots - 1] = kNoCard;
+    const __m512i stockFirst = _mm512_set1_epi32(kStockFirst);
+    for (CardId card = 0; card < kCards; card += 16) {
+        const __m512i slots = _mm512_add_epi32(
+            _mm512_cvtepu8_epi32(_mm_load_si128(reinterpret_cast<const __m128i*>(position + card))),
+            stockFirst);
+        _mm512_storeu_si512(table.CardSlots + card, slots);
+    }
+    for (CardId card = 0; card < kCards; ++card)
+        table.SlotCards[kStockFirst + position[card]] = card;
 }
 #undef KOIKOI_WIDE
 #pragma GCC diagnostic pop
 
 bool HasWideDraws() {
     static const bool wide =
-        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
+        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
+        __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi");
     return wide;
 }
 #else
-void SwapWide(Random& random, std::array<uint8_t, kCards>& position) {
-    SwapAsDrawn(random, position);
-}
+void ShuffleWide(Table&, Random&) {}
 bool HasWideDraws() {
     return false;
 }
@@ -228,20 +275,15 @@ bool HasWideDraws() {
 // The swaps play on one byte per card: the same draws and the same swaps,
 // in the same order, as 400 swaps of CardSlots entries.
 void ShuffleStock(Table& table, Random& random) {
+    if (HasWideDraws()) {
+        ShuffleWide(table, random);
+        return;
+    }
     std::array<uint8_t, kCards> position{};  // stock position of each card
     for (CardId card = 0; card < kCards; ++card)
         position[static_cast<size_t>(card)] = static_cast<uint8_t>(card);
-    if (HasWideDraws()) {
-        SwapWide(random, position);
-    } else {
-        SwapAsDrawn(random, position);
-    }
-    for (int32_t& card : table.SlotCards) card = kNoCard;
-    for (CardId card = 0; card < kCards; ++card) {
-        const SlotId slot = kStockFirst + position[static_cast<size_t>(card)];
-        table.CardSlots[card] = slot;
-        table.SlotCards[slot] = card;
-    }
+    SwapAsDrawn(random, position);
+    FillStock(table, position);
 }
 
 void DealCards(Table& table, Host& host, int8_t leader) {
