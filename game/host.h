@@ -36,7 +36,7 @@ enum Message : int32_t {
 enum class Question : uint8_t { KoiKoi, NewYear };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Repaints at a scene level, pauses, announces, frames a slot and pauses
@@ -61,6 +61,14 @@ public:
     // Appends a settled month to the record file: +k kan for a month the
     // human won, -k for one the computer won.
     virtual void RecordMonthResult(int32_t opponent, int32_t kan) = 0;
+
+    // Whether the host reads the table between a new month's shuffle and the
+    // new day's shuffle that follows it (to trace the stock, paint it or
+    // check it). The new day's shuffle replaces the stock before any card
+    // moves, so for a host that reads none of it the month's shuffle only
+    // draws its numbers and lays out no card. Every host reads it unless it
+    // says otherwise.
+    virtual bool ReadsMonthShuffle() const { return true; }
 
     // Observation points for a trace of the game; nothing by default.
     virtual void NoteShuffle(const Table&) {}

@@ -286,6 +286,10 @@ void ShuffleStock(Table& table, Random& random) {
     FillStock(table, position);
 }
 
+void DrawShuffle(Random& random) {
+    random.state += Random::kGamma * kDraws;
+}
+
 void DealCards(Table& table, Host& host, int8_t leader) {
     const int8_t other = Other(leader);
     // The packets in dealing order: where each group of four cards goes.

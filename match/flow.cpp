@@ -337,8 +337,12 @@ int32_t AdvanceCalendar(Match& match, int32_t code) {
             [[fallthrough]];
         case NewMonth:
             ResetForNewMonth(table);
-            ShuffleStock(table, match.random);
-            host.NoteShuffle(table);
+            if (host.ReadsMonthShuffle()) {
+                ShuffleStock(table, match.random);
+                host.NoteShuffle(table);
+            } else {
+                DrawShuffle(match.random);
+            }
             Paint(host, SceneMonth, 1000, MsgNewMonth, 0, kNoSlot, 1000);
             [[fallthrough]];
         case NewDay:

@@ -61,6 +61,9 @@ class SimHost final : public Host {
         if (trace_ != nullptr) trace_->Record(opponent, kan);
     }
 
+    // Without a trace or the checks nothing here reads the table.
+    bool ReadsMonthShuffle() const override { return trace_ != nullptr || checkInvariants_; }
+
     void NoteShuffle(const Table& table) override {
         if (trace_ != nullptr) trace_->Shuffle(table);
     }
