@@ -35,7 +35,7 @@ void QuitCheck(Match& match) {
     if (match.host.QuitRequested()) match.host.DestroyWindow();
 }
 
-void PlayCard(Match& match, int32_t found) {
+inline void PlayCard(Match& match, int32_t found) {
     Table& table = match.table;
     if (found == 0) {
         DiscardToField(table, match.host, table.MatchList);
@@ -55,7 +55,7 @@ void EndGame(Match& match) {
 
 // The human is to choose a hand card. `pause` ms follow the prompt (the
 // end of a click-started sequence, in which the next click is accepted).
-void OfferHumanTurn(Match& match, int32_t pause) {
+inline void OfferHumanTurn(Match& match, int32_t pause) {
     SetCurrentSide(match.table, 0);
     Paint(match.host, SceneHandPrompt);
     match.table.GameState = StateChooseHand;
@@ -65,7 +65,7 @@ void OfferHumanTurn(Match& match, int32_t pause) {
 
 // Scores the play just made and sets up the next one; false when the game
 // has ended.
-bool FinishPlay(Match& match) {
+inline bool FinishPlay(Match& match) {
     Table& table = match.table;
     const int32_t code = ScoreAfterPlay(match, table.CurrentSide);
     match.host.NoteScored(table.CurrentSide, code, table);

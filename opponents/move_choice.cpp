@@ -191,15 +191,15 @@ KOIKOI_WIDE bool BestKeyWide(const Table& table, const EveryWorth& worths, uint3
         _mm512_cmpeq_epi8_mask(inHand, _mm512_set1_epi8(2)), field, _mm512_set1_epi8(1));
 
     // Each card's total in a 16-bit lane: month m's four in 64-bit lane m.
-    const __m512i computer = _mm512_loadu_si512(worths.computer);
-    const __m512i half = _mm512_and_si512(_mm512_srli_epi16(_mm512_loadu_si512(worths.human), 1),
-                                          _mm512_set1_epi8(0x7F));
+    // Read in 32-byte halves, each as the valuation's wide store wrote it.
+    const auto* computer = reinterpret_cast<const __m256i*>(worths.computer);
+    const auto* human = reinterpret_cast<const __m256i*>(worths.human);
     const __m512i totalsLow =
-        _mm512_add_epi16(_mm512_cvtepu8_epi16(_mm512_castsi512_si256(computer)),
-                         _mm512_cvtepu8_epi16(_mm512_castsi512_si256(half)));
+        _mm512_add_epi16(_mm512_cvtepu8_epi16(_mm256_loadu_si256(computer)),
+                         _mm512_srli_epi16(_mm512_cvtepu8_epi16(_mm256_loadu_si256(human)), 1));
     const __m512i totalsHigh =
-        _mm512_add_epi16(_mm512_cvtepu8_epi16(_mm512_extracti64x4_epi64(computer, 1)),
-                         _mm512_cvtepu8_epi16(_mm512_extracti64x4_epi64(half, 1)));
+        _mm512_add_epi16(_mm512_cvtepu8_epi16(_mm256_loadu_si256(computer + 1)),
+                         _mm512_srli_epi16(_mm512_cvtepu8_epi16(_mm256_loadu_si256(human + 1)), 1));
 
     const __m512i slotCards = _mm512_cvtepi32_epi64(
         _mm256_loadu_si256(reinterpret_cast<const __m256i*>(table.SlotCards + kComputerHand)));

@@ -130,7 +130,7 @@ class SimHost final : public Host {
 // Clicks the centre of a slot's card cell, as a player would. False when
 // the click was ignored: a layout whose cells overlap can hide a card under
 // another slot's cell, and the scripted player would click for ever.
-bool ClickPlayed(Match& match, SlotId slot, GameResult& result) {
+inline bool ClickPlayed(Match& match, SlotId slot, GameResult& result) {
     const auto x = static_cast<uint32_t>(match.positions.x[slot] + kCardWidth / 2);
     const auto y = static_cast<uint32_t>(match.positions.y[slot] + kCardHeight / 2);
     const uint8_t state = match.table.GameState;
