@@ -28,6 +28,21 @@ void Add(int8_t& counter, int32_t delta) {
     counter = static_cast<int8_t>(counter + delta);
 }
 
+// The Owner code the deal gives a card by the slot it lies in: the
+// computer's hand cards, the field cards, and unseen everywhere else.
+constexpr std::array<int8_t, kSlots> OwnersAfterDeal() {
+    std::array<int8_t, kSlots> owner{};
+    for (SlotId slot = 0; slot < kSlots; ++slot) {
+        owner[static_cast<size_t>(slot)] =
+            slot >= kComputerHand && slot < kComputerHand + kHandSize ? OwnerComputerHand
+            : slot >= kFieldFirst && slot <= kFieldLast               ? OwnerField
+                                                                      : OwnerUnseen;
+    }
+    return owner;
+}
+
+constexpr std::array<int8_t, kSlots> kOwnerAfterDeal = OwnersAfterDeal();
+
 // How a capture moves the combination counters: what the captor's own
 // counters gain and what the other side's lose, so that a combination the
 // other side can no longer complete is pushed below its threshold for good.
@@ -115,6 +130,9 @@ constexpr std::array<EffectRow, kCards> kEffectRowOfCard = {
     RainManRow,   PlainAnimal, PlainRibbon, ChaffRow,  // November
     PlainBright,  ChaffRow,    ChaffRow,    ChaffRow,  // December
 };
+
+// Sixteen bytes added lane by lane, each wrapping on its own.
+typedef uint8_t Bytes16 __attribute__((vector_size(16)));
 
 // A shuffle's 400 swaps take two draws each.
 constexpr size_t kDraws = 800;
@@ -298,24 +316,24 @@ void DealCards(Table& table, Host& host, int8_t leader) {
         kSideBlock * leader + 4, kSideBlock * other + 4, kFieldFirst + 4,
     };
     host.Pause(500);
+    // The card on top of the stock lies in the top slot: it moves from there
+    // (destination written, source emptied, CardSlots updated).
     SlotId top = kStockLast;
     for (SlotId first : packetStart) {
-        for (SlotId slot = first; slot < first + 4; ++slot) {
-            MoveCard(table, table.SlotCards[top--], slot);
+        for (SlotId slot = first; slot < first + 4; ++slot, --top) {
+            const CardId card = table.SlotCards[top];
+            table.SlotCards[slot] = card;
+            table.SlotCards[top] = kNoCard;
+            table.CardSlots[card] = slot;
             host.PaintBoard(SceneScores, 80, MsgNone, 0, kNoSlot, 0);
         }
         host.Pause(500);
     }
 
     for (CardId card = 0; card < kCards; ++card) {
-        const SlotId slot = table.CardSlots[card];
-        if (slot >= kComputerHand && slot < kComputerHand + kHandSize) {
-            table.Owner[card] = OwnerComputerHand;
-        } else if (slot >= kFieldFirst && slot <= kFieldLast) {
-            table.Owner[card] = OwnerField;
-        } else {
-            table.Owner[card] = OwnerUnseen;
-        }
+        const auto slot = static_cast<uint32_t>(table.CardSlots[card]);
+        table.Owner[card] =
+            slot < static_cast<uint32_t>(kSlots) ? kOwnerAfterDeal[slot] : int8_t{OwnerUnseen};
     }
     for (int32_t month = 0; month < kMonths; ++month) {
         table.FieldByMonth[month] = 0;
@@ -346,7 +364,8 @@ void DiscardToField(Table& table, Host& host, const int32_t (&matchList)[4]) {
     SlotId slot = kFieldFirst;
     while (table.SlotCards[slot] != kNoCard) ++slot;
     MoveCard(table, card, slot);
-    if (table.Owner[card] == OwnerComputerHand) Add(table.ComputerHandByMonth[MonthOf(card)], -1);
+    Add(table.ComputerHandByMonth[MonthOf(card)],
+        -static_cast<int32_t>(table.Owner[card] == OwnerComputerHand));
     Add(table.FieldByMonth[MonthOf(card)], 1);
     table.Owner[card] = OwnerField;
     host.PaintBoard(SceneTurn, 500, MsgNone, 0, kNoSlot, 0);
@@ -398,28 +417,31 @@ void CaptureCards(Table& table, Host& host, int8_t side, const int32_t (&matchLi
 
 SlotId RecordCapture(Table& table, int8_t side, CardId card) {
     const int32_t month = MonthOf(card);
-    if (table.Owner[card] == OwnerComputerHand) {
-        Add(table.ComputerHandByMonth[month], -1);
-    } else if (table.Owner[card] == OwnerField) {
-        Add(table.FieldByMonth[month], -1);
-    }
+    const int8_t owner = table.Owner[card];
+    Add(table.ComputerHandByMonth[month], -static_cast<int32_t>(owner == OwnerComputerHand));
+    Add(table.FieldByMonth[month], -static_cast<int32_t>(owner == OwnerField));
     Add(table.TakenByMonth[month], 1);
     table.Owner[card] = side;
 
     const EffectRow row = kEffectRowOfCard[static_cast<size_t>(card)];
     const int8_t other = table.OtherSide;
     if ((side == 0 || side == 1) && other == Other(side)) {
-        // Both sides' counters lie one after the other: one sweep of
-        // wrapping byte additions, as Add does one at a time.
+        // Both sides' counters lie one after the other: 20 wrapping byte
+        // additions, as Add does one at a time, in two overlapping sweeps of
+        // 16 bytes (bytes 0..15 and 4..19) that both start from the counters
+        // as they were, so the bytes they share get the same sums.
         const SideDeltas& deltas = kSideDeltas[row][static_cast<size_t>(side)];
-        static_assert(sizeof table.YakuProgress == sizeof(SideDeltas));
-        int8_t counters[2 * YakuCount];
-        std::memcpy(counters, table.YakuProgress, sizeof counters);
-        for (size_t k = 0; k < 2 * YakuCount; ++k) {
-            counters[k] = static_cast<int8_t>(static_cast<uint8_t>(counters[k]) +
-                                              static_cast<uint8_t>(deltas[k]));
-        }
-        std::memcpy(table.YakuProgress, counters, sizeof counters);
+        static_assert(sizeof table.YakuProgress == sizeof(SideDeltas) && sizeof(SideDeltas) == 20);
+        int8_t* counters = &table.YakuProgress[0][0];
+        Bytes16 low, high, addLow, addHigh;
+        std::memcpy(&low, counters, 16);
+        std::memcpy(&high, counters + 4, 16);
+        std::memcpy(&addLow, deltas.data(), 16);
+        std::memcpy(&addHigh, deltas.data() + 4, 16);
+        low += addLow;
+        high += addHigh;
+        std::memcpy(counters, &low, 16);
+        std::memcpy(counters + 4, &high, 16);
     } else {
         const CaptureEffect& effect = kCaptureEffects[row];
         for (size_t k = 0; k < YakuCount; ++k) {
