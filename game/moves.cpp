@@ -181,7 +181,7 @@ void FillStock(Table& table, const std::array<uint8_t, kCards>& position) {
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
-#define KOIKOI_WIDE __attribute__((target("avx512f,avx512dq,avx512bw,avx512vbmi")))
+#define KOIKOI_WIDE __attribute__((target("avx512f,avx512dq,avx512bw,avx512vbmi,avx512ifma")))
 
 struct WideDraws {
     __m512i state;
@@ -198,17 +198,21 @@ struct WideDraws {
         const __m512i step = _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma * 8));
         const __m512i mix1 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix1));
         const __m512i mix2 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix2));
-        // r / 48 for r < 2^32 is (r * 0xAAAAAAAB) >> 37; 48q = 16q + 32q.
-        const __m512i magic = _mm512_set1_epi64(0xAAAAAAABll);
+        const __m512i reciprocal =
+            _mm512_set1_epi64(static_cast<int64_t>(((uint64_t{1} << 52) + kCards - 1) / kCards));
+        const __m512i minus48 =
+            _mm512_set1_epi64(static_cast<int64_t>((uint64_t{1} << 52) - kCards));
         __m512i z = state;
         state = _mm512_add_epi64(state, step);
         z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 30)), mix1);
         z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 27)), mix2);
         const __m512i r = _mm512_srli_epi64(z, 33);
-        const __m512i quotient16 =
-            _mm512_slli_epi64(_mm512_srli_epi64(_mm512_mul_epu32(r, magic), 37), 4);
-        const __m512i remainder = _mm512_sub_epi64(_mm512_sub_epi64(r, quotient16),
-                                                   _mm512_add_epi64(quotient16, quotient16));
+        // r < 2^31, so the high 52 bits of the 104-bit product r * ceil(2^52 / 48)
+        // are r / 48 (the product's excess stays below 2^31 / 2^52), and
+        // r + (q * (2^52 - 48) mod 2^52) is r - 48q + 2^52, whose low byte
+        // is the remainder.
+        const __m512i quotient = _mm512_madd52hi_epu64(_mm512_setzero_si512(), r, reciprocal);
+        const __m512i remainder = _mm512_madd52lo_epu64(r, quotient, minus48);
         return static_cast<uint64_t>(_mm_cvtsi128_si64(_mm512_cvtepi64_epi8(remainder)));
     }
 };
@@ -278,7 +282,8 @@ KOIKOI_WIDE void ShuffleWide(Table& table, Random& random) {
 bool HasWideDraws() {
     static const bool wide =
         __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
-        __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi");
+        __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi") &&
+        __builtin_cpu_supports("avx512ifma");
     return wide;
 }
 #else
