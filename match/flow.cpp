@@ -180,24 +180,17 @@ SlotId AcceptedSlot(const Match& match, uint8_t saved, uint32_t x, uint32_t y) {
         static_cast<int32_t>(scale == 1.0f ? static_cast<float>(y) : static_cast<float>(y) / scale);
     const bool hand = saved == StateChooseHand;
     const SlotId first = hand ? kHumanHand : kFieldFirst;
-    const int32_t count = hand ? kHandSize : kFieldLast - kFieldFirst + 1;
-    // Every candidate cell tested, the first hit taken: the position
-    // decides nothing but the mask.
-    uint32_t hits = 0;
-    for (int32_t i = 0; i < count; ++i) {
-        // x(s) <= bx < x(s) + 63 as one unsigned comparison (bx is never
-        // negative).
-        const uint32_t dx =
-            static_cast<uint32_t>(bx) - static_cast<uint32_t>(match.positions.x[first + i]);
-        const uint32_t dy =
-            static_cast<uint32_t>(by) - static_cast<uint32_t>(match.positions.y[first + i]);
-        hits |= static_cast<uint32_t>((dx < static_cast<uint32_t>(kCardWidth)) &
-                                      (dy < static_cast<uint32_t>(kCardHeight)))
-                << i;
+    const SlotId last = hand ? kHumanHand + kHandSize - 1 : kFieldLast;
+    SlotId hit = kNoSlot;
+    for (SlotId slot = first; slot <= last; ++slot) {
+        const int32_t sx = match.positions.x[slot];
+        const int32_t sy = match.positions.y[slot];
+        if (sx <= bx && bx < sx + kCardWidth && sy <= by && by < sy + kCardHeight) {
+            hit = slot;
+            break;
+        }
     }
-    if (hits == 0) return kNoSlot;
-    const SlotId hit = first + std::countr_zero(hits);
-    if (table.SlotCards[hit] == kNoCard) return kNoSlot;
+    if (hit == kNoSlot || table.SlotCards[hit] == kNoCard) return kNoSlot;
     if (!hand && MonthOf(table.SlotCards[hit]) != MonthOf(table.MatchList[0])) return kNoSlot;
     return hit;
 }
