@@ -64,6 +64,14 @@ class Host {
     // human won, -k for one the computer won.
     virtual void RecordMonthResult(int32_t opponent, int32_t kan) = 0;
 
+    // Whether the host reads the table between a new month's shuffle and the
+    // new day's shuffle that follows it (to trace the stock, paint it or
+    // check it). The new day's shuffle replaces the stock before any card
+    // moves, so for a host that reads none of it the month's shuffle only
+    // draws its numbers and lays out no card. Every host reads it unless it
+    // says otherwise.
+    virtual bool ReadsMonthShuffle() const { return true; }
+
     // Observation points for a trace of the game; nothing by default.
     virtual void NoteShuffle(const Table&) {}
     virtual void NoteHumanCard(CardId) {}

@@ -28,6 +28,21 @@ void Add(int8_t& counter, int32_t delta) {
     counter = static_cast<int8_t>(counter + delta);
 }
 
+// The Owner code the deal gives a card by the slot it lies in: the
+// computer's hand cards, the field cards, and unseen everywhere else.
+constexpr std::array<int8_t, kSlots> OwnersAfterDeal() {
+    std::array<int8_t, kSlots> owner{};
+    for (SlotId slot = 0; slot < kSlots; ++slot) {
+        owner[static_cast<size_t>(slot)] =
+            slot >= kComputerHand && slot < kComputerHand + kHandSize ? OwnerComputerHand
+            : slot >= kFieldFirst && slot <= kFieldLast               ? OwnerField
+                                                                      : OwnerUnseen;
+    }
+    return owner;
+}
+
+constexpr std::array<int8_t, kSlots> kOwnerAfterDeal = OwnersAfterDeal();
+
 // How a capture moves the combination counters: what the captor's own
 // counters gain and what the other side's lose, so that a combination the
 // other side can no longer complete is pushed below its threshold for good.
@@ -116,59 +131,11 @@ constexpr std::array<EffectRow, kCards> kEffectRowOfCard = {
     PlainBright,  ChaffRow,    ChaffRow,    ChaffRow,  // December
 };
 
+// Sixteen bytes added lane by lane, each wrapping on its own.
+typedef uint8_t Bytes16 __attribute__((vector_size(16)));
+
 // A shuffle's 400 swaps take two draws each.
 constexpr size_t kDraws = 800;
-
-// The 800 draws of a shuffle, each "r mod 48" of one Random::Next in turn.
-// With AVX-512 the draws are independent lanes of the same arithmetic, eight
-// at a time (the state only steps by a constant), before the swaps;
-// elsewhere each swap makes its own two draws.
-#if defined(__GNUC__) && defined(__x86_64__)
-// GCC 12's own AVX-512 headers start results from deliberately undefined
-// vectors, which its uninitialised-value warning reports.
-#pragma GCC diagnostic push
-#if !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wuninitialized"
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#endif
-__attribute__((target("avx512f,avx512dq"))) void DrawWide(Random& random,
-                                                          uint8_t (&draws)[kDraws]) {
-    const uint64_t first = random.state;
-    const __m512i lane = _mm512_set_epi64(8, 7, 6, 5, 4, 3, 2, 1);
-    __m512i state = _mm512_add_epi64(
-        _mm512_set1_epi64(static_cast<int64_t>(first)),
-        _mm512_mullo_epi64(lane, _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma))));
-    const __m512i step = _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma * 8));
-    const __m512i mix1 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix1));
-    const __m512i mix2 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix2));
-    // r / 48 for r < 2^32 is (r * 0xAAAAAAAB) >> 37.
-    const __m512i magic = _mm512_set1_epi64(0xAAAAAAABll);
-    const __m512i cards = _mm512_set1_epi64(kCards);
-    for (size_t i = 0; i < kDraws; i += 8) {
-        __m512i z = state;
-        state = _mm512_add_epi64(state, step);
-        z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 30)), mix1);
-        z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 27)), mix2);
-        const __m512i r = _mm512_srli_epi64(z, 33);
-        const __m512i quotient = _mm512_srli_epi64(_mm512_mul_epu32(r, magic), 37);
-        const __m512i remainder = _mm512_sub_epi64(r, _mm512_mullo_epi64(quotient, cards));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(draws + i), _mm512_cvtepi64_epi8(remainder));
-    }
-    random.state = first + Random::kGamma * kDraws;
-}
-#pragma GCC diagnostic pop
-
-bool HasWideDraws() {
-    static const bool wide =
-        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
-    return wide;
-}
-#else
-void DrawWide(Random&, uint8_t (&)[kDraws]) {}
-bool HasWideDraws() {
-    return false;
-}
-#endif
 
 // The swaps on one byte per card, each with its two draws made just before
 // it; the generator is a local copy, so its state stays in a register.
@@ -183,28 +150,167 @@ void SwapAsDrawn(Random& random, std::array<uint8_t, kCards>& position) {
     random = generator;
 }
 
-}  // namespace
-
-// The swaps play on one byte per card: the same draws and the same swaps,
-// in the same order, as 400 swaps of CardSlots entries.
-void ShuffleStock(Table& table, Random& random) {
-    std::array<uint8_t, kCards> position{};  // stock position of each card
-    for (CardId card = 0; card < kCards; ++card)
-        position[static_cast<size_t>(card)] = static_cast<uint8_t>(card);
-    if (HasWideDraws()) {
-        uint8_t draws[kDraws];
-        DrawWide(random, draws);
-        for (size_t swap = 0; swap < kDraws; swap += 2)
-            std::swap(position[draws[swap]], position[draws[swap + 1]]);
-    } else {
-        SwapAsDrawn(random, position);
-    }
+// The stock as the swaps leave it: every slot empty, then card c in slot
+// 112 + position[c].
+void FillStock(Table& table, const std::array<uint8_t, kCards>& position) {
     for (int32_t& card : table.SlotCards) card = kNoCard;
     for (CardId card = 0; card < kCards; ++card) {
         const SlotId slot = kStockFirst + position[static_cast<size_t>(card)];
         table.CardSlots[card] = slot;
         table.SlotCards[slot] = card;
     }
+}
+
+// With AVX-512 the draws are independent lanes of the same arithmetic, eight
+// at a time (the state only steps by a constant), each "r mod 48" one byte
+// of a 64-bit word. The words are made a few steps ahead of the swaps that
+// use them: a word's arithmetic takes some 30 cycles, and the swaps of the
+// words before it run meanwhile.
+//
+// The 400 swaps also run as two independent halves, each on its own copy of
+// the identity, so that one half's swaps go on while the other's wait on
+// memory: swapping entries i and j of an array is composing it with the
+// transposition (i j), so the first 200 swaps leave the identity as A, the
+// last 200 leave it as B, and all 400 leave position[c] = A[B[c]], one byte
+// permute.
+#if defined(__GNUC__) && defined(__x86_64__)
+// GCC 12's own AVX-512 headers start results from deliberately undefined
+// vectors, which its uninitialised-value warning reports.
+#pragma GCC diagnostic push
+#if !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+#define KOIKOI_WIDE __attribute__((target("avx512f,avx512dq,avx512bw,avx512vbmi,avx512ifma")))
+
+struct WideDraws {
+    __m512i state;
+
+    KOIKOI_WIDE explicit WideDraws(uint64_t first) {
+        const __m512i lane = _mm512_set_epi64(8, 7, 6, 5, 4, 3, 2, 1);
+        state = _mm512_add_epi64(
+            _mm512_set1_epi64(static_cast<int64_t>(first)),
+            _mm512_mullo_epi64(lane, _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma))));
+    }
+
+    // The next eight draws mod 48, the first in the low byte.
+    KOIKOI_WIDE uint64_t Next() {
+        const __m512i step = _mm512_set1_epi64(static_cast<int64_t>(Random::kGamma * 8));
+        const __m512i mix1 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix1));
+        const __m512i mix2 = _mm512_set1_epi64(static_cast<int64_t>(Random::kMix2));
+        const __m512i reciprocal =
+            _mm512_set1_epi64(static_cast<int64_t>(((uint64_t{1} << 52) + kCards - 1) / kCards));
+        const __m512i minus48 =
+            _mm512_set1_epi64(static_cast<int64_t>((uint64_t{1} << 52) - kCards));
+        __m512i z = state;
+        state = _mm512_add_epi64(state, step);
+        z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 30)), mix1);
+        z = _mm512_mullo_epi64(_mm512_xor_si512(z, _mm512_srli_epi64(z, 27)), mix2);
+        const __m512i r = _mm512_srli_epi64(z, 33);
+        // r < 2^31, so the high 52 bits of the 104-bit product r * ceil(2^52 / 48)
+        // are r / 48 (the product's excess stays below 2^31 / 2^52), and
+        // r + (q * (2^52 - 48) mod 2^52) is r - 48q + 2^52, whose low byte
+        // is the remainder.
+        const __m512i quotient = _mm512_madd52hi_epu64(_mm512_setzero_si512(), r, reciprocal);
+        const __m512i remainder = _mm512_madd52lo_epu64(r, quotient, minus48);
+        return static_cast<uint64_t>(_mm_cvtsi128_si64(_mm512_cvtepi64_epi8(remainder)));
+    }
+};
+
+// The four swaps of one word of eight draws.
+inline void SwapFour(uint8_t (&position)[64], uint64_t draws) {
+    for (int32_t k = 0; k < 4; ++k, draws >>= 16) {
+        const auto a = static_cast<size_t>(draws & 0xFF);
+        const auto b = static_cast<size_t>((draws >> 8) & 0xFF);
+        const uint8_t held = position[a];
+        position[a] = position[b];
+        position[b] = held;
+    }
+}
+
+KOIKOI_WIDE void ShuffleWide(Table& table, Random& random) {
+    constexpr size_t kHalfWords = kDraws / 16;
+    alignas(64) uint8_t first[64];
+    alignas(64) uint8_t second[64];
+    for (uint8_t i = 0; i < 64; ++i) first[i] = second[i] = i;
+    WideDraws firstDraws(random.state);
+    WideDraws secondDraws(random.state + Random::kGamma * (kDraws / 2));
+    uint64_t first0 = firstDraws.Next();
+    uint64_t first1 = firstDraws.Next();
+    uint64_t second0 = secondDraws.Next();
+    uint64_t second1 = secondDraws.Next();
+    for (size_t word = 2; word < kHalfWords; ++word) {
+        const uint64_t firstNext = firstDraws.Next();
+        const uint64_t secondNext = secondDraws.Next();
+        SwapFour(first, first0);
+        SwapFour(second, second0);
+        first0 = first1;
+        first1 = firstNext;
+        second0 = second1;
+        second1 = secondNext;
+    }
+    SwapFour(first, first0);
+    SwapFour(first, first1);
+    SwapFour(second, second0);
+    SwapFour(second, second1);
+    random.state += Random::kGamma * kDraws;
+
+    alignas(64) uint8_t position[64];
+    _mm512_store_si512(
+        position, _mm512_permutexvar_epi8(_mm512_load_si512(second), _mm512_load_si512(first)));
+    const __m512i empty = _mm512_set1_epi32(kNoCard);
+    for (SlotId slot = 0; slot < kStockFirst; slot += 16) {
+        _mm512_storeu_si512(table.SlotCards + slot, empty);
+    }
+    for (SlotId slot = kStockLast + 1; slot + 16 <= kSlots; slot += 16) {
+        _mm512_storeu_si512(table.SlotCards + slot, empty);
+    }
+    table.SlotCards[kSlots - 1] = kNoCard;
+    const __m512i stockFirst = _mm512_set1_epi32(kStockFirst);
+    for (CardId card = 0; card < kCards; card += 16) {
+        const __m512i slots = _mm512_add_epi32(
+            _mm512_cvtepu8_epi32(_mm_load_si128(reinterpret_cast<const __m128i*>(position + card))),
+            stockFirst);
+        _mm512_storeu_si512(table.CardSlots + card, slots);
+    }
+    for (CardId card = 0; card < kCards; ++card)
+        table.SlotCards[kStockFirst + position[card]] = card;
+}
+#undef KOIKOI_WIDE
+#pragma GCC diagnostic pop
+
+bool HasWideDraws() {
+    static const bool wide =
+        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
+        __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi") &&
+        __builtin_cpu_supports("avx512ifma");
+    return wide;
+}
+#else
+void ShuffleWide(Table&, Random&) {}
+bool HasWideDraws() {
+    return false;
+}
+#endif
+
+}  // namespace
+
+// The swaps play on one byte per card: the same draws and the same swaps,
+// in the same order, as 400 swaps of CardSlots entries.
+void ShuffleStock(Table& table, Random& random) {
+    if (HasWideDraws()) {
+        ShuffleWide(table, random);
+        return;
+    }
+    std::array<uint8_t, kCards> position{};  // stock position of each card
+    for (CardId card = 0; card < kCards; ++card)
+        position[static_cast<size_t>(card)] = static_cast<uint8_t>(card);
+    SwapAsDrawn(random, position);
+    FillStock(table, position);
+}
+
+void DrawShuffle(Random& random) {
+    random.state += Random::kGamma * kDraws;
 }
 
 void DealCards(Table& table, Host& host, int8_t leader) {
@@ -215,24 +321,24 @@ void DealCards(Table& table, Host& host, int8_t leader) {
         kSideBlock * leader + 4, kSideBlock * other + 4, kFieldFirst + 4,
     };
     host.Pause(500);
+    // The card on top of the stock lies in the top slot: it moves from there
+    // (destination written, source emptied, CardSlots updated).
     SlotId top = kStockLast;
     for (SlotId first : packetStart) {
-        for (SlotId slot = first; slot < first + 4; ++slot) {
-            MoveCard(table, table.SlotCards[top--], slot);
+        for (SlotId slot = first; slot < first + 4; ++slot, --top) {
+            const CardId card = table.SlotCards[top];
+            table.SlotCards[slot] = card;
+            table.SlotCards[top] = kNoCard;
+            table.CardSlots[card] = slot;
             host.PaintBoard(SceneScores, 80, MsgNone, 0, kNoSlot, 0);
         }
         host.Pause(500);
     }
 
     for (CardId card = 0; card < kCards; ++card) {
-        const SlotId slot = table.CardSlots[card];
-        if (slot >= kComputerHand && slot < kComputerHand + kHandSize) {
-            table.Owner[card] = OwnerComputerHand;
-        } else if (slot >= kFieldFirst && slot <= kFieldLast) {
-            table.Owner[card] = OwnerField;
-        } else {
-            table.Owner[card] = OwnerUnseen;
-        }
+        const auto slot = static_cast<uint32_t>(table.CardSlots[card]);
+        table.Owner[card] =
+            slot < static_cast<uint32_t>(kSlots) ? kOwnerAfterDeal[slot] : int8_t{OwnerUnseen};
     }
     for (int32_t month = 0; month < kMonths; ++month) {
         table.FieldByMonth[month] = 0;
@@ -263,7 +369,8 @@ void DiscardToField(Table& table, Host& host, const int32_t (&matchList)[4]) {
     SlotId slot = kFieldFirst;
     while (table.SlotCards[slot] != kNoCard) ++slot;
     MoveCard(table, card, slot);
-    if (table.Owner[card] == OwnerComputerHand) Add(table.ComputerHandByMonth[MonthOf(card)], -1);
+    Add(table.ComputerHandByMonth[MonthOf(card)],
+        -static_cast<int32_t>(table.Owner[card] == OwnerComputerHand));
     Add(table.FieldByMonth[MonthOf(card)], 1);
     table.Owner[card] = OwnerField;
     host.PaintBoard(SceneTurn, 500, MsgNone, 0, kNoSlot, 0);
@@ -315,28 +422,31 @@ void CaptureCards(Table& table, Host& host, int8_t side, const int32_t (&matchLi
 
 SlotId RecordCapture(Table& table, int8_t side, CardId card) {
     const int32_t month = MonthOf(card);
-    if (table.Owner[card] == OwnerComputerHand) {
-        Add(table.ComputerHandByMonth[month], -1);
-    } else if (table.Owner[card] == OwnerField) {
-        Add(table.FieldByMonth[month], -1);
-    }
+    const int8_t owner = table.Owner[card];
+    Add(table.ComputerHandByMonth[month], -static_cast<int32_t>(owner == OwnerComputerHand));
+    Add(table.FieldByMonth[month], -static_cast<int32_t>(owner == OwnerField));
     Add(table.TakenByMonth[month], 1);
     table.Owner[card] = side;
 
     const EffectRow row = kEffectRowOfCard[static_cast<size_t>(card)];
     const int8_t other = table.OtherSide;
     if ((side == 0 || side == 1) && other == Other(side)) {
-        // Both sides' counters lie one after the other: one sweep of
-        // wrapping byte additions, as Add does one at a time.
+        // Both sides' counters lie one after the other: 20 wrapping byte
+        // additions, as Add does one at a time, in two overlapping sweeps of
+        // 16 bytes (bytes 0..15 and 4..19) that both start from the counters
+        // as they were, so the bytes they share get the same sums.
         const SideDeltas& deltas = kSideDeltas[row][static_cast<size_t>(side)];
-        static_assert(sizeof table.YakuProgress == sizeof(SideDeltas));
-        int8_t counters[2 * YakuCount];
-        std::memcpy(counters, table.YakuProgress, sizeof counters);
-        for (size_t k = 0; k < 2 * YakuCount; ++k) {
-            counters[k] = static_cast<int8_t>(static_cast<uint8_t>(counters[k]) +
-                                              static_cast<uint8_t>(deltas[k]));
-        }
-        std::memcpy(table.YakuProgress, counters, sizeof counters);
+        static_assert(sizeof table.YakuProgress == sizeof(SideDeltas) && sizeof(SideDeltas) == 20);
+        int8_t* counters = &table.YakuProgress[0][0];
+        Bytes16 low, high, addLow, addHigh;
+        std::memcpy(&low, counters, 16);
+        std::memcpy(&high, counters + 4, 16);
+        std::memcpy(&addLow, deltas.data(), 16);
+        std::memcpy(&addHigh, deltas.data() + 4, 16);
+        low += addLow;
+        high += addHigh;
+        std::memcpy(counters, &low, 16);
+        std::memcpy(counters + 4, &high, 16);
     } else {
         const CaptureEffect& effect = kCaptureEffects[row];
         for (size_t k = 0; k < YakuCount; ++k) {

@@ -14,6 +14,10 @@ namespace koikoi {
 // 400 swaps of slot assignments, indices taken modulo 48.
 void ShuffleStock(Table& table, Random& random);
 
+// Draws the numbers a shuffle draws and moves no card: the generator is left
+// as ShuffleStock would leave it.
+void DrawShuffle(Random& random);
+
 // Deals six packets of four from the top of the stock: leader's hand,
 // other hand, field, leader's hand, other hand, field. Sets Owner and the
 // per-month counters.

@@ -32,6 +32,13 @@ constexpr std::array<Combination, YakuCount> kCombinations = {{
 }  // namespace
 
 int32_t ScoreCombinations(Table& table, int8_t side) {
+    // Most plays make nothing: every counter below its threshold, known
+    // from one test of all ten before any is looked at one by one.
+    uint32_t made = 0;
+    for (size_t k = 0; k < YakuCount; ++k) {
+        made |= static_cast<uint32_t>(table.YakuProgress[side][k] >= kCombinations[k].threshold);
+    }
+    if (made == 0) return 0;
     int32_t total = 0;
     for (size_t k = 0; k < YakuCount; ++k) {
         const int8_t n = table.YakuProgress[side][k];

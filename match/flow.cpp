@@ -6,6 +6,8 @@
 // card, and returns with GameState saying what the next click means.
 #include "match/flow.h"
 
+#include <bit>
+
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "game/texts.h"
@@ -33,7 +35,7 @@ void QuitCheck(Match& match) {
     if (match.host.QuitRequested()) match.host.DestroyWindow();
 }
 
-void PlayCard(Match& match, int32_t found) {
+inline void PlayCard(Match& match, int32_t found) {
     Table& table = match.table;
     if (found == 0) {
         DiscardToField(table, match.host, table.MatchList);
@@ -53,7 +55,7 @@ void EndGame(Match& match) {
 
 // The human is to choose a hand card. `pause` ms follow the prompt (the
 // end of a click-started sequence, in which the next click is accepted).
-void OfferHumanTurn(Match& match, int32_t pause) {
+inline void OfferHumanTurn(Match& match, int32_t pause) {
     SetCurrentSide(match.table, 0);
     Paint(match.host, SceneHandPrompt);
     match.table.GameState = StateChooseHand;
@@ -63,7 +65,7 @@ void OfferHumanTurn(Match& match, int32_t pause) {
 
 // Scores the play just made and sets up the next one; false when the game
 // has ended.
-bool FinishPlay(Match& match) {
+inline bool FinishPlay(Match& match) {
     Table& table = match.table;
     const int32_t code = ScoreAfterPlay(match, table.CurrentSide);
     match.host.NoteScored(table.CurrentSide, code, table);
@@ -170,8 +172,12 @@ void PlayClick(Match& match, uint8_t saved, SlotId slot) {
 // click must be ignored (nothing hit, an empty slot, another month).
 SlotId AcceptedSlot(const Match& match, uint8_t saved, uint32_t x, uint32_t y) {
     const Table& table = match.table;
-    const auto bx = static_cast<int32_t>(static_cast<float>(x) / match.viewScale);
-    const auto by = static_cast<int32_t>(static_cast<float>(y) / match.viewScale);
+    // A window at the board's own size divides by 1, which changes nothing.
+    const float scale = match.viewScale;
+    const auto bx =
+        static_cast<int32_t>(scale == 1.0f ? static_cast<float>(x) : static_cast<float>(x) / scale);
+    const auto by =
+        static_cast<int32_t>(scale == 1.0f ? static_cast<float>(y) : static_cast<float>(y) / scale);
     const bool hand = saved == StateChooseHand;
     const SlotId first = hand ? kHumanHand : kFieldFirst;
     const SlotId last = hand ? kHumanHand + kHandSize - 1 : kFieldLast;
@@ -324,8 +330,12 @@ int32_t AdvanceCalendar(Match& match, int32_t code) {
             [[fallthrough]];
         case NewMonth:
             ResetForNewMonth(table);
-            ShuffleStock(table, match.random);
-            host.NoteShuffle(table);
+            if (host.ReadsMonthShuffle()) {
+                ShuffleStock(table, match.random);
+                host.NoteShuffle(table);
+            } else {
+                DrawShuffle(match.random);
+            }
             Paint(host, SceneMonth, 1000, MsgNewMonth, 0, kNoSlot, 1000);
             [[fallthrough]];
         case NewDay:

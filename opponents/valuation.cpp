@@ -4,7 +4,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 #include "opponents/roster.h"
 
@@ -41,11 +46,15 @@ struct Condition {
     CardId key = kNoCard;
 };
 
-constexpr Condition Always() { return {}; }
+constexpr Condition Always() {
+    return {};
+}
 constexpr Condition In(Yaku counter, int32_t lo, int32_t hi, CardId key = kNoCard) {
     return {counter, lo, hi, key};
 }
-constexpr Condition AtLeast(Yaku counter, int32_t lo) { return {counter, lo, kUnbounded, kNoCard}; }
+constexpr Condition AtLeast(Yaku counter, int32_t lo) {
+    return {counter, lo, kUnbounded, kNoCard};
+}
 
 // Finds, for every card, the one row of a table that values it; a card named
 // by no row or by two rows stops the build.
@@ -87,20 +96,29 @@ struct FlatRow {
 
 constexpr FlatRow kFlatTable[] = {
     // cards                    worth if                       then  else  plus
-    {{0, 44},                   In(FiveBrights, 0, 4),          24,   0},  // crane, phoenix
-    {{8},                       In(FiveBrights, 0, 4),          24,   0,   // curtain
+    {{0, 44}, In(FiveBrights, 0, 4), 24, 0},  // crane, phoenix
+    {{8},
+     In(FiveBrights, 0, 4),
+     24,
+     0,  // curtain
      {{In(CurtainSake, 0, 1), 20}}},
-    {{28},                      In(FiveBrights, 0, 4),          24,   0,   // moon
+    {{28},
+     In(FiveBrights, 0, 4),
+     24,
+     0,  // moon
      {{In(MoonSake, 0, 1), 20}}},
-    {{40},                      In(FiveBrights, 4, 4),         120,   0},  // rain man
-    {{1, 5, 9},                 In(RedRibbons, 0, 2),           28,   4},
-    {{21, 33, 37},              In(BlueRibbons, 0, 2),          28,   4},
-    {{20, 24, 36},              In(BoarDeerButterfly, 0, 2),    64,   4},
-    {{32},                      Always(),                        6,   6,   // sake cup
+    {{40}, In(FiveBrights, 4, 4), 120, 0},  // rain man
+    {{1, 5, 9}, In(RedRibbons, 0, 2), 28, 4},
+    {{21, 33, 37}, In(BlueRibbons, 0, 2), 28, 4},
+    {{20, 24, 36}, In(BoarDeerButterfly, 0, 2), 64, 4},
+    {{32},
+     Always(),
+     6,
+     6,  // sake cup
      {{In(CurtainSake, 0, 1), 30}, {In(MoonSake, 0, 1), 30}}},
-    {{4, 12, 16, 29, 41},       Always(),                        4,   4},  // other animals
-    {{13, 17, 25, 42},          Always(),                        4,   4},  // plain ribbons
-    {CardSet(CardClass::Chaff), Always(),                        2,   2},
+    {{4, 12, 16, 29, 41}, Always(), 4, 4},  // other animals
+    {{13, 17, 25, 42}, Always(), 4, 4},     // plain ribbons
+    {CardSet(CardClass::Chaff), Always(), 2, 2},
 };
 
 constexpr RowIndex kFlatRowOf = IndexRows(kFlatTable, [](const FlatRow&) { return true; });
@@ -139,8 +157,10 @@ constexpr GradedTerm Exactly(Yaku counter, int32_t n, int32_t value) {
 
 constexpr int32_t TermValue(const GradedTerm& term, int32_t x) {
     switch (term.kind) {
-        case TermKind::None: return 0;
-        case TermKind::Exactly: return x == term.n ? term.numerator : 0;
+        case TermKind::None:
+            return 0;
+        case TermKind::Exactly:
+            return x == term.n ? term.numerator : 0;
         case TermKind::Graded:
             if (x < 0) return 0;
             if (x >= term.n) return term.full;
@@ -155,17 +175,18 @@ struct GradedRow {
 };
 
 constexpr GradedRow kGradedTable[] = {
-    {{0, 44},           {Rising(FiveBrights, 5, 120)}},                       // crane, phoenix
-    {{8},               {Rising(FiveBrights, 5, 120), Rising(CurtainSake, 2, 60)}},
-    {{28},              {Rising(FiveBrights, 5, 120), Rising(MoonSake, 2, 60)}},
-    {{40},              {Exactly(FiveBrights, 4, 120)}},                      // rain man
-    {{1, 5, 9},         {Rising(RedRibbons, 3, 72), CappedUneven(RibbonSet, 5, 6, 12)}},
-    {{21, 33, 37},      {Rising(BlueRibbons, 3, 72), Capped(RibbonSet, 5, 12)}},
-    {{20, 24, 36},      {Rising(BoarDeerButterfly, 3, 60), Capped(AnimalSet, 5, 12)}},
-    {{32},              {Rising(CurtainSake, 2, 60), Rising(MoonSake, 2, 60),  // sake cup
-                         Capped(AnimalSet, 5, 12), Capped(ChaffSet, 10, 12)}},
-    {{4, 12, 16, 29, 41}, {Capped(AnimalSet, 5, 12)}},                        // other animals
-    {{13, 17, 25, 42},  {Capped(RibbonSet, 5, 12)}},                          // plain ribbons
+    {{0, 44}, {Rising(FiveBrights, 5, 120)}},  // crane, phoenix
+    {{8}, {Rising(FiveBrights, 5, 120), Rising(CurtainSake, 2, 60)}},
+    {{28}, {Rising(FiveBrights, 5, 120), Rising(MoonSake, 2, 60)}},
+    {{40}, {Exactly(FiveBrights, 4, 120)}},  // rain man
+    {{1, 5, 9}, {Rising(RedRibbons, 3, 72), CappedUneven(RibbonSet, 5, 6, 12)}},
+    {{21, 33, 37}, {Rising(BlueRibbons, 3, 72), Capped(RibbonSet, 5, 12)}},
+    {{20, 24, 36}, {Rising(BoarDeerButterfly, 3, 60), Capped(AnimalSet, 5, 12)}},
+    {{32},
+     {Rising(CurtainSake, 2, 60), Rising(MoonSake, 2, 60),  // sake cup
+      Capped(AnimalSet, 5, 12), Capped(ChaffSet, 10, 12)}},
+    {{4, 12, 16, 29, 41}, {Capped(AnimalSet, 5, 12)}},  // other animals
+    {{13, 17, 25, 42}, {Capped(RibbonSet, 5, 12)}},     // plain ribbons
     {CardSet(CardClass::Chaff), {Capped(ChaffSet, 10, 12)}},
 };
 
@@ -195,63 +216,126 @@ struct CompanionRow {
 
 constexpr CompanionRow kCompanionTable[] = {
     // cards        for             base if                             1 / 3   else  bonuses, 1 / 3
-    {{0},           For::Both,      AtLeast(FiveBrights, 0),            {26, 14}, 2,   // crane
+    {{0},
+     For::Both,
+     AtLeast(FiveBrights, 0),
+     {26, 14},
+     2,  // crane
      {{In(RedRibbons, 0, 2, 1), {8, 8}}}},
-    {{1},           For::OnlyOne,   AtLeast(RedRibbons, 0),             {29, 0},  5,
-     {{In(FiveBrights, 0, 4, 0), {8, 0}}}},
-    {{1},           For::OnlyThree, In(RedRibbons, 0, 2),               {0, 29},  5,
-     {{In(FiveBrights, 0, 4, 0), {0, 4}}}},
-    {{2, 3},        For::Both,      In(FiveBrights, 0, 4, 0),           {11, 7},  3,
-     {{In(RedRibbons, 0, 2, 1), {8, 8}}}},
-    {{4},           For::Both,      In(RedRibbons, 0, 2, 5),            {14, 14}, 6},  // warbler
-    {{5},           For::Both,      AtLeast(RedRibbons, 0),             {30, 30}, 6},
-    {{6, 7},        For::Both,      In(RedRibbons, 0, 2, 5),            {12, 12}, 4},
-    {{8},           For::Both,      AtLeast(FiveBrights, 0),            {26, 14}, 2,   // curtain
+    {{1}, For::OnlyOne, AtLeast(RedRibbons, 0), {29, 0}, 5, {{In(FiveBrights, 0, 4, 0), {8, 0}}}},
+    {{1}, For::OnlyThree, In(RedRibbons, 0, 2), {0, 29}, 5, {{In(FiveBrights, 0, 4, 0), {0, 4}}}},
+    {{2, 3}, For::Both, In(FiveBrights, 0, 4, 0), {11, 7}, 3, {{In(RedRibbons, 0, 2, 1), {8, 8}}}},
+    {{4}, For::Both, In(RedRibbons, 0, 2, 5), {14, 14}, 6},  // warbler
+    {{5}, For::Both, AtLeast(RedRibbons, 0), {30, 30}, 6},
+    {{6, 7}, For::Both, In(RedRibbons, 0, 2, 5), {12, 12}, 4},
+    {{8},
+     For::Both,
+     AtLeast(FiveBrights, 0),
+     {26, 14},
+     2,  // curtain
      {{AtLeast(CurtainSake, 0), {30, 30}}, {In(RedRibbons, 0, 2, 9), {8, 8}}}},
-    {{9},           For::Both,      AtLeast(RedRibbons, 0),             {29, 29}, 5,
+    {{9},
+     For::Both,
+     AtLeast(RedRibbons, 0),
+     {29, 29},
+     5,
      {{In(FiveBrights, 0, 4, 8), {8, 4}}, {In(CurtainSake, 0, 1, 8), {10, 10}}}},
-    {{10, 11},      For::Both,      In(FiveBrights, 0, 4, 8),           {11, 7},  3,
+    {{10, 11},
+     For::Both,
+     In(FiveBrights, 0, 4, 8),
+     {11, 7},
+     3,
      {{In(RedRibbons, 0, 2, 9), {8, 8}}, {In(CurtainSake, 0, 1, 8), {10, 10}}}},
-    {{12, 13, 16, 17}, For::Both,   Always(),                           {6, 6},   6},
-    {{14, 15, 18, 19}, For::Both,   Always(),                           {4, 4},   4},
-    {{20},          For::Both,      AtLeast(BoarDeerButterfly, 0),      {26, 26}, 6,   // butterflies
+    {{12, 13, 16, 17}, For::Both, Always(), {6, 6}, 6},
+    {{14, 15, 18, 19}, For::Both, Always(), {4, 4}, 4},
+    {{20},
+     For::Both,
+     AtLeast(BoarDeerButterfly, 0),
+     {26, 26},
+     6,  // butterflies
      {{In(BlueRibbons, 0, 2, 21), {8, 8}}}},
-    {{21},          For::Both,      AtLeast(BlueRibbons, 0),            {30, 30}, 6,
+    {{21},
+     For::Both,
+     AtLeast(BlueRibbons, 0),
+     {30, 30},
+     6,
      {{In(BoarDeerButterfly, 0, 2, 20), {7, 7}}}},
-    {{22, 23},      For::Both,      In(BlueRibbons, 0, 2, 21),          {12, 12}, 4,
+    {{22, 23},
+     For::Both,
+     In(BlueRibbons, 0, 2, 21),
+     {12, 12},
+     4,
      {{In(BoarDeerButterfly, 0, 2, 20), {7, 7}}}},
-    {{24},          For::Both,      AtLeast(BoarDeerButterfly, 0),      {26, 26}, 6},  // boar
-    {{25, 26, 27},  For::Both,      In(BoarDeerButterfly, 0, 2, 24),    {13, 13}, 6},
-    {{28},          For::Both,      AtLeast(FiveBrights, 0),            {26, 14}, 2,   // moon
+    {{24}, For::Both, AtLeast(BoarDeerButterfly, 0), {26, 26}, 6},  // boar
+    {{25, 26, 27}, For::Both, In(BoarDeerButterfly, 0, 2, 24), {13, 13}, 6},
+    {{28},
+     For::Both,
+     AtLeast(FiveBrights, 0),
+     {26, 14},
+     2,  // moon
      {{AtLeast(MoonSake, 0), {30, 30}}}},
-    {{29},          For::Both,      In(FiveBrights, 0, 4, 28),          {12, 8},  4,   // geese
+    {{29},
+     For::Both,
+     In(FiveBrights, 0, 4, 28),
+     {12, 8},
+     4,  // geese
      {{In(MoonSake, 0, 1, 28), {10, 10}}}},
-    {{30, 31},      For::Both,      In(FiveBrights, 0, 4, 28),          {11, 7},  3,
+    {{30, 31},
+     For::Both,
+     In(FiveBrights, 0, 4, 28),
+     {11, 7},
+     3,
      {{In(MoonSake, 0, 1, 28), {10, 10}}}},
-    {{32},          For::Both,      AtLeast(CurtainSake, 0),            {37, 37}, 7,   // sake cup
+    {{32},
+     For::Both,
+     AtLeast(CurtainSake, 0),
+     {37, 37},
+     7,  // sake cup
      {{AtLeast(MoonSake, 0), {30, 30}}, {In(BlueRibbons, 0, 2, 33), {8, 8}}}},
-    {{33},          For::Both,      AtLeast(BlueRibbons, 0),            {30, 30}, 6,
+    {{33},
+     For::Both,
+     AtLeast(BlueRibbons, 0),
+     {30, 30},
+     6,
      {{In(CurtainSake, 0, 1, 32), {10, 10}}, {In(MoonSake, 0, 1, 32), {10, 10}}}},
-    {{34, 35},      For::Both,      In(BlueRibbons, 0, 2, 33),          {12, 12}, 4,
+    {{34, 35},
+     For::Both,
+     In(BlueRibbons, 0, 2, 33),
+     {12, 12},
+     4,
      {{In(CurtainSake, 0, 1, 32), {10, 10}}, {In(MoonSake, 0, 1, 32), {10, 10}}}},
-    {{36},          For::Both,      AtLeast(BoarDeerButterfly, 0),      {26, 26}, 6,   // deer
+    {{36},
+     For::Both,
+     AtLeast(BoarDeerButterfly, 0),
+     {26, 26},
+     6,  // deer
      {{In(BlueRibbons, 0, 2, 37), {8, 8}}}},
-    {{37},          For::Both,      AtLeast(BlueRibbons, 0),            {30, 30}, 6,
+    {{37},
+     For::Both,
+     AtLeast(BlueRibbons, 0),
+     {30, 30},
+     6,
      {{In(BoarDeerButterfly, 0, 2, 36), {7, 7}}}},
-    {{38, 39},      For::Both,      In(BlueRibbons, 0, 2, 37),          {12, 12}, 4,
+    {{38, 39},
+     For::Both,
+     In(BlueRibbons, 0, 2, 37),
+     {12, 12},
+     4,
      {{In(BoarDeerButterfly, 0, 2, 36), {7, 7}}}},
-    {{40},          For::OnlyOne,   AtLeast(FiveBrights, 0),            {15, 0},  3},  // rain man
-    {{40},          For::OnlyThree, AtLeast(FiveBrights, 4),            {0, 27},  3},
-    {{41, 42},      For::Both,      In(FiveBrights, 0, 4, 40),          {10, 8},  6},
-    {{43},          For::Both,      In(FiveBrights, 0, 4, 40),          {8, 6},   4},
-    {{44},          For::Both,      AtLeast(FiveBrights, 0),            {25, 13}, 1},  // phoenix
-    {{45, 46, 47},  For::Both,      In(FiveBrights, 0, 4, 44),          {10, 6},  2},
+    {{40}, For::OnlyOne, AtLeast(FiveBrights, 0), {15, 0}, 3},  // rain man
+    {{40}, For::OnlyThree, AtLeast(FiveBrights, 4), {0, 27}, 3},
+    {{41, 42}, For::Both, In(FiveBrights, 0, 4, 40), {10, 8}, 6},
+    {{43}, For::Both, In(FiveBrights, 0, 4, 40), {8, 6}, 4},
+    {{44}, For::Both, AtLeast(FiveBrights, 0), {25, 13}, 1},  // phoenix
+    {{45, 46, 47}, For::Both, In(FiveBrights, 0, 4, 44), {10, 6}, 2},
 };
 
 // One index per value column: opponent 1 reads column 0, opponent 3 column 1.
 constexpr RowIndex kCompanionRowOf[2] = {
-    IndexRows(kCompanionTable, [](const CompanionRow& row) { return row.opponents != For::OnlyThree; }),
-    IndexRows(kCompanionTable, [](const CompanionRow& row) { return row.opponents != For::OnlyOne; }),
+    IndexRows(kCompanionTable,
+              [](const CompanionRow& row) { return row.opponents != For::OnlyThree; }),
+    IndexRows(kCompanionTable,
+              [](const CompanionRow& row) { return row.opponents != For::OnlyOne; }),
 };
 
 // ---------------------------------------------------------------------------
@@ -279,7 +363,9 @@ struct CardTerms {
 
 using Compiled = std::array<CardTerms, kCards>;
 
-constexpr int32_t CounterAt(int32_t step) { return step + kLowestCounter; }
+constexpr int32_t CounterAt(int32_t step) {
+    return step + kLowestCounter;
+}
 constexpr int32_t kHighestCounter = CounterAt(kCounterSteps - 1);
 
 constexpr uint8_t Byte(int32_t worth) {
@@ -312,7 +398,8 @@ constexpr Compiled CompileFlat() {
         const FlatRow& row = kFlatTable[kFlatRowOf.row[card]];
         Term* term = compiled[static_cast<size_t>(card)].term;
         term[0] = ConditionTerm(row.when, row.value, row.otherwise);
-        for (int32_t b = 0; b < 2; ++b) term[b + 1] = ConditionTerm(row.bonus[b].when, row.bonus[b].value, 0);
+        for (int32_t b = 0; b < 2; ++b)
+            term[b + 1] = ConditionTerm(row.bonus[b].when, row.bonus[b].value, 0);
     }
     return compiled;
 }
@@ -353,7 +440,8 @@ constexpr std::array<Compiled, kValuations> kCompiled = {CompileFlat(), CompileC
 constexpr std::array<int32_t, kValuations> kTermCount = {3, 3, 4, 3};
 
 constexpr uint8_t StepOf(int32_t counter) {
-    return static_cast<uint8_t>(std::clamp(counter, kLowestCounter, kHighestCounter) - kLowestCounter);
+    return static_cast<uint8_t>(std::clamp(counter, kLowestCounter, kHighestCounter) -
+                                kLowestCounter);
 }
 
 // Bit c set when card c lies in the human's piles (Owner 0): the Owner bytes
@@ -377,6 +465,170 @@ uint64_t HumanPilesMask(const int8_t (&owner)[kCards]) {
     return mask;
 }
 
+// ---------------------------------------------------------------------------
+// The same tables for weighing every card at once, one byte lane per card.
+// A term's 16 values over the clamped counter are its shape; the non-constant
+// shapes of one term column are gathered into tables of eight shapes each (a
+// two-register byte permute reads 128 bytes), and each card's lane holds its
+// counter, its key card and where its shape starts. Constant terms add into
+// one base value per card. A key card in the human's piles reads the shape
+// at counter -1, which is the term's fallback: every range starts at 0 or
+// above, so a term never holds at -1.
+
+inline constexpr int32_t kLanes = 64;
+inline constexpr int32_t kShapesPerSlot = 8;
+inline constexpr int32_t kMaxSlots = 6;
+
+struct WideSlot {
+    uint8_t counter[2][kLanes] = {};  // by side: the step byte each lane reads
+    uint8_t key[kLanes] = {};
+    uint8_t shapeStart[kLanes] = {};
+    uint8_t values[kShapesPerSlot * kCounterSteps] = {};
+    uint64_t lanes = 0;  // the cards this slot values
+};
+
+struct WideTable {
+    uint8_t base[kLanes] = {};
+    WideSlot slot[kMaxSlots] = {};
+    int32_t slots = 0;
+};
+
+constexpr bool SameShape(const uint8_t (&a)[kCounterSteps], const uint8_t (&b)[kCounterSteps]) {
+    for (int32_t step = 0; step < kCounterSteps; ++step) {
+        if (a[step] != b[step]) return false;
+    }
+    return true;
+}
+
+constexpr WideTable CompileWide(const Compiled& compiled, int32_t terms) {
+    WideTable wide;
+    for (WideSlot& slot : wide.slot) {
+        for (uint8_t& key : slot.key) key = kNoKey;
+    }
+    int32_t most[kCards] = {};  // the highest worth each card can reach
+    for (int32_t t = 0; t < terms; ++t) {
+        CardId shapeOf[kCards] = {};  // a card of each shape found so far
+        int32_t shapeCount = 0;
+        for (CardId card = 0; card < kCards; ++card) {
+            const auto lane = static_cast<size_t>(card);
+            const Term& term = compiled[lane].term[t];
+            int32_t highest = 0;
+            bool constant = true;
+            for (int32_t step = 0; step < kCounterSteps; ++step) {
+                highest = std::max(highest, int32_t{term.value[step]});
+                constant = constant && term.value[step] == term.value[0];
+            }
+            if (term.key != kNoKey && term.fallback != term.value[0]) {
+                throw "a key card taken must give the term's value at counter -1";
+            }
+            most[card] += highest;
+            if (constant) {
+                wide.base[lane] = static_cast<uint8_t>(wide.base[lane] + term.value[0]);
+                continue;
+            }
+            int32_t shape = 0;
+            while (shape < shapeCount &&
+                   !SameShape(compiled[static_cast<size_t>(shapeOf[shape])].term[t].value,
+                              term.value)) {
+                ++shape;
+            }
+            if (shape == shapeCount) shapeOf[shapeCount++] = card;
+            const int32_t slotIndex = wide.slots + shape / kShapesPerSlot;
+            if (slotIndex >= kMaxSlots) throw "too many shapes for the wide tables";
+            WideSlot& slot = wide.slot[slotIndex];
+            const int32_t start = (shape % kShapesPerSlot) * kCounterSteps;
+            slot.counter[0][lane] = term.counter;
+            slot.counter[1][lane] = static_cast<uint8_t>(YakuCount + term.counter);
+            slot.key[lane] = term.key;
+            slot.shapeStart[lane] = static_cast<uint8_t>(start);
+            for (int32_t step = 0; step < kCounterSteps; ++step) {
+                slot.values[start + step] = term.value[step];
+            }
+            slot.lanes |= uint64_t{1} << card;
+        }
+        wide.slots += (shapeCount + kShapesPerSlot - 1) / kShapesPerSlot;
+    }
+    for (CardId card = 0; card < kCards; ++card) {
+        if (most[card] > 255) throw "a card's worth must fit a byte";
+    }
+    return wide;
+}
+
+constexpr std::array<WideTable, kValuations> kWide = {
+    CompileWide(kCompiled[0], kTermCount[0]), CompileWide(kCompiled[1], kTermCount[1]),
+    CompileWide(kCompiled[2], kTermCount[2]), CompileWide(kCompiled[3], kTermCount[3])};
+
+// With AVX-512's byte permutes each slot of a table costs a few instructions
+// for all 48 cards and both sides; without them the caller weighs the cards
+// it needs one by one.
+#if defined(__GNUC__) && defined(__x86_64__)
+// GCC 12's own AVX-512 headers start results from deliberately undefined
+// vectors, which its uninitialised-value warning reports.
+#pragma GCC diagnostic push
+#if !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+#define KOIKOI_WIDE __attribute__((target("avx512f,avx512bw,avx512vbmi,avx512bitalg")))
+
+KOIKOI_WIDE inline __m512i Lanes(const uint8_t (&bytes)[kLanes]) {
+    return _mm512_loadu_si512(bytes);
+}
+
+KOIKOI_WIDE void WeighWide(const Table& table, const WideTable& wide, EveryWorth& worths) {
+    constexpr uint64_t kCardLanes = (uint64_t{1} << kCards) - 1;
+    static_assert(sizeof table.YakuProgress == 2 * YakuCount);
+    // Byte k of `steps` is the step of counter k of side 0, byte 10 + k that
+    // of side 1: each counter clamped to -1..14, plus one.
+    const __m512i progress =
+        _mm512_maskz_loadu_epi8((uint64_t{1} << (2 * YakuCount)) - 1, table.YakuProgress);
+    const __m512i clamped = _mm512_min_epi8(
+        _mm512_max_epi8(progress, _mm512_set1_epi8(static_cast<char>(kLowestCounter))),
+        _mm512_set1_epi8(static_cast<char>(kHighestCounter)));
+    const __m512i steps =
+        _mm512_sub_epi8(clamped, _mm512_set1_epi8(static_cast<char>(kLowestCounter)));
+    // Bit c of every 64-bit lane: card c in the human's piles.
+    const __m512i owner = _mm512_maskz_loadu_epi8(kCardLanes, table.Owner);
+    const __mmask64 taken =
+        _mm512_mask_cmpeq_epi8_mask(kCardLanes, owner, _mm512_set1_epi8(OwnerHuman));
+    const __m512i piles = _mm512_set1_epi64(static_cast<int64_t>(taken));
+
+    __m512i human = Lanes(wide.base);
+    __m512i computer = human;
+    for (int32_t s = 0; s < wide.slots; ++s) {
+        const WideSlot& slot = wide.slot[s];
+        const __mmask64 keyFree = ~_mm512_bitshuffle_epi64_mask(piles, Lanes(slot.key));
+        const __m512i start = Lanes(slot.shapeStart);
+        const __m512i low = _mm512_loadu_si512(slot.values);
+        const __m512i high = _mm512_loadu_si512(slot.values + kLanes);
+        const __m512i humanStep = _mm512_permutexvar_epi8(Lanes(slot.counter[0]), steps);
+        const __m512i computerStep = _mm512_permutexvar_epi8(Lanes(slot.counter[1]), steps);
+        const __m512i humanAt = _mm512_mask_add_epi8(start, keyFree, start, humanStep);
+        const __m512i computerAt = _mm512_mask_add_epi8(start, keyFree, start, computerStep);
+        human =
+            _mm512_add_epi8(human, _mm512_maskz_permutex2var_epi8(slot.lanes, low, humanAt, high));
+        computer = _mm512_add_epi8(
+            computer, _mm512_maskz_permutex2var_epi8(slot.lanes, low, computerAt, high));
+    }
+    _mm512_storeu_si512(worths.human, human);
+    _mm512_storeu_si512(worths.computer, computer);
+}
+#undef KOIKOI_WIDE
+#pragma GCC diagnostic pop
+
+bool HasWideWeighing() {
+    static const bool wide =
+        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+        __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bitalg");
+    return wide;
+}
+#else
+void WeighWide(const Table&, const WideTable&, EveryWorth&) {}
+bool HasWideWeighing() {
+    return false;
+}
+#endif
+
 }  // namespace
 
 Weigher::Weigher(const Table& table, int32_t opponent) {
@@ -385,7 +637,8 @@ Weigher::Weigher(const Table& table, int32_t opponent) {
     terms_ = row != nullptr ? kTermCount[static_cast<size_t>(valuation_)] : 0;
     humanPiles_ = HumanPilesMask(table.Owner);
     for (int32_t side = 0; side < 2; ++side) {
-        for (int32_t c = 0; c < YakuCount; ++c) step_[side][c] = StepOf(table.YakuProgress[side][c]);
+        for (int32_t c = 0; c < YakuCount; ++c)
+            step_[side][c] = StepOf(table.YakuProgress[side][c]);
     }
 }
 
@@ -400,6 +653,17 @@ Weigher::Worths Weigher::Worth(CardId card) const {
         computer += keyTaken ? term.fallback : term.value[step_[1][term.counter]];
     }
     return {human, computer};
+}
+
+bool WeighEveryCard(const Table& table, int32_t opponent, EveryWorth& worths) {
+    if (!HasWideWeighing()) return false;
+    const OpponentProfile* row = FindOpponent(opponent);
+    if (row == nullptr) {
+        std::memset(&worths, 0, sizeof worths);
+        return true;
+    }
+    WeighWide(table, kWide[static_cast<size_t>(row->valuation)], worths);
+    return true;
 }
 
 int32_t CardWorth(const Table& table, int32_t opponent, int32_t side, int32_t card) {

@@ -25,6 +25,19 @@ inline constexpr int32_t kValuations = 4;
 // no row has or a side other than 0 and 1 also yields 0.
 int32_t CardWorth(const Table& table, int32_t opponent, int32_t side, int32_t card);
 
+// CardWorth of every card to both sides at one moment: entry c of each row
+// for card c (0..47), 0 beyond.
+struct EveryWorth {
+    uint8_t human[64];
+    uint8_t computer[64];
+};
+
+// Fills `worths` at once where the processor has the wide byte permutes for
+// it (AVX-512 with VBMI and BITALG) and returns true; elsewhere returns
+// false and fills nothing, and the caller weighs the cards it needs with a
+// Weigher.
+bool WeighEveryCard(const Table& table, int32_t opponent, EveryWorth& worths);
+
 // CardWorth for many cards of one moment: the counters and the human's piles
 // are read once, when the Weigher is made, and each card then costs a few
 // lookups. Worth takes a card 0..47 and gives what CardWorth gives for it.

@@ -56,6 +56,34 @@ TEST(TracePins, EveryOpponentPlaysItsPinnedGames) {
     }
 }
 
+// Without a trace nothing reads the stock a new month's shuffle lays out, and
+// that shuffle only draws its numbers; each game must still end exactly as the
+// traced one does.
+TEST(TracePins, GamesWithoutATraceEndAsTheTracedOnes) {
+    SlotPositions positions{};
+    ASSERT_EQ(LoadLayout(KOIKOI_DATA_DIR "/allocation.dat", positions), LayoutStatus::Ok);
+    for (const Pin& pin : kPins) {
+        sim::Options options;
+        options.opponent = pin.opponent;
+        options.seed = pin.seed;
+        sim::BufferTrace trace;
+        const sim::GameResult traced = sim::PlayGame(options, positions, &trace);
+        const sim::GameResult untraced = sim::PlayGame(options, positions);
+        EXPECT_EQ(untraced.plays, traced.plays)
+            << "opponent " << pin.opponent << " seed " << pin.seed;
+        EXPECT_EQ(untraced.deals, traced.deals)
+            << "opponent " << pin.opponent << " seed " << pin.seed;
+        EXPECT_EQ(untraced.clockMs, traced.clockMs)
+            << "opponent " << pin.opponent << " seed " << pin.seed;
+        EXPECT_EQ(untraced.months, traced.months)
+            << "opponent " << pin.opponent << " seed " << pin.seed;
+        for (int32_t side = 0; side < 2; ++side) {
+            EXPECT_EQ(untraced.koikoi[side].calls, traced.koikoi[side].calls);
+            EXPECT_EQ(untraced.koikoi[side].paid, traced.koikoi[side].paid);
+        }
+    }
+}
+
 // Several games into one stream, two years each and more koi-koi calls: the
 // trace of `--opponent 2 --seed 100 --games 3 --years 2 --koikoi 0.7`.
 TEST(TracePins, ThreeGamesInOneStream) {

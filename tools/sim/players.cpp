@@ -2,6 +2,8 @@
 #include "tools/sim/players.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <utility>
 
 #include "game/moves.h"
@@ -12,6 +14,25 @@
 namespace koikoi::sim {
 
 namespace {
+
+// r % count for a draw r < 2^31 and a count of 1..8 held cards, without a
+// division: for count >= 2, r * ceil(2^34 / count) / 2^34 is the quotient,
+// since the product's error stays below 2^31 / 2^34 = 1/8 and the fraction
+// r / count is at most 7/8.
+constexpr std::array<uint64_t, kHandSize + 1> Reciprocals() {
+    std::array<uint64_t, kHandSize + 1> reciprocal{};
+    for (uint64_t count = 2; count <= kHandSize; ++count) {
+        reciprocal[count] = ((uint64_t{1} << 34) + count - 1) / count;
+    }
+    return reciprocal;
+}
+
+constexpr std::array<uint64_t, kHandSize + 1> kReciprocal = Reciprocals();
+
+uint32_t Remainder(uint32_t r, uint32_t count) {
+    const auto quotient = static_cast<uint32_t>((uint64_t{r} * kReciprocal[count]) >> 34);
+    return count == 1 ? 0U : r - quotient * count;
+}
 
 int32_t SeatedOpponent(Player player) {
     return static_cast<int32_t>(player) - static_cast<int32_t>(Player::Opponent0);
@@ -83,10 +104,12 @@ SlotId ChooseHumanHandSlot(const Table& table, Player player, Random& random) {
     SlotId held[kHandSize];
     uint32_t count = 0;
     for (SlotId slot = kHumanHand; slot < kHumanHand + kHandSize; ++slot) {
-        if (table.SlotCards[slot] != kNoCard) held[count++] = slot;
+        held[count] = slot;  // kept only when the slot holds a card
+        count += table.SlotCards[slot] != kNoCard;
     }
     if (count == 0) return kNoSlot;
-    if (player == Player::Random) return held[static_cast<uint32_t>(random.Next()) % count];
+    if (player == Player::Random)
+        return held[Remainder(static_cast<uint32_t>(random.Next()), count)];
     if (player == Player::Greedy) {
         // The capture of most value (the played card, the better of two
         // field cards, or all three); without one, the cheapest card.

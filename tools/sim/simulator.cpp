@@ -1,6 +1,7 @@
 // The headless front-end and its trace.
 #include "tools/sim/simulator.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "game/invariants.h"
@@ -22,22 +23,19 @@ class SimHost final : public Host {
           result_(result),
           table_(table),
           trace_(trace),
-          human_(options.seed ^ 0x5DEECE66Dull) {}
+          human_(options.seed ^ 0x5DEECE66Dull),
+          checkInvariants_(options.checkInvariants) {}
 
     Random& human() { return human_; }
 
+    // Painted several times a play: the clock is counted here and handed to
+    // the result when a trace line or the game's end needs it.
     void PaintBoard(int32_t scene, int32_t pauseBefore, int32_t, int32_t, int32_t,
                     int32_t pauseAfter) override {
-        if (options_.checkInvariants && result_.fault.empty()) {
-            const Check check = CheckAtPaint(table_, scene);
-            if (const char* fault = FindTableFault(table_, check)) result_.fault = fault;
-        }
-        if (pauseBefore > 0) result_.clockMs += pauseBefore;
-        if (pauseAfter > 0) result_.clockMs += pauseAfter;
+        if (checkInvariants_) CheckTable(scene);
+        clockMs_ += std::max(pauseBefore, 0) + std::max(pauseAfter, 0);
     }
-    void Pause(int32_t ms) override {
-        if (ms > 0) result_.clockMs += ms;
-    }
+    void Pause(int32_t ms) override { clockMs_ += std::max(ms, 0); }
     int32_t AskYesNo(TextId text, TextId) override {
         if (text == TextId::AskNewYear) {
             ++yearsPlayed_;
@@ -63,6 +61,9 @@ class SimHost final : public Host {
         if (trace_ != nullptr) trace_->Record(opponent, kan);
     }
 
+    // Without a trace or the checks nothing here reads the table.
+    bool ReadsMonthShuffle() const override { return trace_ != nullptr || checkInvariants_; }
+
     void NoteShuffle(const Table& table) override {
         if (trace_ != nullptr) trace_->Shuffle(table);
     }
@@ -85,17 +86,24 @@ class SimHost final : public Host {
     void NoteScored(int32_t side, int32_t code, const Table& table) override {
         ++result_.plays;
         if (code != NextTurn) EndDay(side, table);
-        if (trace_ != nullptr) trace_->Scored(side, code, result_.clockMs, table);
+        if (trace_ != nullptr) trace_->Scored(side, code, clockMs_, table);
     }
 
     void NoteStart() {
         if (trace_ != nullptr) trace_->Start(options_.opponent, options_.seed);
     }
     void NoteEnd(bool declined) {
-        if (trace_ != nullptr) trace_->End(declined, result_.clockMs);
+        result_.clockMs = clockMs_;
+        if (trace_ != nullptr) trace_->End(declined, clockMs_);
     }
 
   private:
+    void CheckTable(int32_t scene) {
+        if (!result_.fault.empty()) return;
+        const Check check = CheckAtPaint(table_, scene);
+        if (const char* fault = FindTableFault(table_, check)) result_.fault = fault;
+    }
+
     // The day is over. The side that has just played banked its day's mon
     // when both day tallies are cleared; a drawn day leaves the caller's
     // mon standing.
@@ -113,6 +121,8 @@ class SimHost final : public Host {
     const Table& table_;
     TraceWriter* trace_;
     Random human_;
+    const bool checkInvariants_;
+    int64_t clockMs_ = 0;
     int32_t yearsPlayed_ = 0;
     bool calledToday_[2] = {false, false};
 };
@@ -120,7 +130,7 @@ class SimHost final : public Host {
 // Clicks the centre of a slot's card cell, as a player would. False when
 // the click was ignored: a layout whose cells overlap can hide a card under
 // another slot's cell, and the scripted player would click for ever.
-bool ClickPlayed(Match& match, SlotId slot, GameResult& result) {
+inline bool ClickPlayed(Match& match, SlotId slot, GameResult& result) {
     const auto x = static_cast<uint32_t>(match.positions.x[slot] + kCardWidth / 2);
     const auto y = static_cast<uint32_t>(match.positions.y[slot] + kCardHeight / 2);
     const uint8_t state = match.table.GameState;
