@@ -58,16 +58,26 @@ bool IsRecordFile(std::string_view fileBytes) {
     return start == fileBytes.size();
 }
 
-std::string FormatRecords(const RecordTable& table) {
+namespace {
+
+std::string FormatLines(const RecordTable& table, int32_t lines) {
     std::string bytes;
-    bytes.reserve(kRecordFileBytes);
-    for (int32_t line = 0; line < kRecordLines; ++line) {
+    bytes.reserve(static_cast<size_t>(lines * (kRecordColumns + 2)));
+    for (int32_t line = 0; line < lines; ++line) {
         bytes.append(table.codes.data() + static_cast<size_t>(line * kRecordColumns),
                      static_cast<size_t>(kRecordColumns));
         // CR LF written explicitly: the file is the same bytes on every platform.
         bytes.append("\r\n");
     }
     return bytes;
+}
+
+}  // namespace
+
+std::string FormatRecords(const RecordTable& table) { return FormatLines(table, kRecordLines); }
+
+std::string FormatSearchRecords(const RecordTable& table) {
+    return FormatLines(table, kRecordBlockLines);
 }
 
 bool AddMonthResult(RecordTable& table, int32_t opponent, int32_t result) {

@@ -68,6 +68,15 @@ bool AddMonthResult(RecordTable& table, int32_t opponent, int32_t result);
 
 void SummariseRecords(const RecordTable& table, RecordSummary (&out)[kOpponents]);
 
+// The searching opponent's months are kept in a file of their own beside
+// the record file, so that the record file keeps its 80 lines for the four:
+// one block of 20 lines of 60 codes, read and added to as opponent 0's
+// block of a RecordTable (ParseRecords reads its missing lines as empty).
+inline constexpr char kSearchRecordFile[] = "result-koryu.dat";
+inline constexpr size_t kSearchRecordFileBytes = kRecordBlockLines * (kRecordColumns + 2);
+// The 1240 bytes of that file: the first block of `table`.
+std::string FormatSearchRecords(const RecordTable& table);
+
 // The file operations, each reading or writing the whole file at `path`.
 // Writes go through `replacer`, so the old file survives any failed write.
 RecordStatus RecordMonthResult(const char* path, int32_t opponent, int32_t result);

@@ -64,7 +64,7 @@ const char* FindCounterFault(const Table& table) {
         {"MonthNumber is outside 0..12", table.MonthNumber, 0, 12},
         {"TurnCount is outside 0..16", table.TurnCount, 0, 16},
         {"GameState is outside 0..5", table.GameState, StateNoGame, StateGameOver},
-        {"OpponentId is outside 0..3", table.OpponentId, 0, kOpponents - 1},
+        {"OpponentId is outside 0..4", table.OpponentId, 0, kAllOpponents - 1},
     };
     for (const Bound& bound : bounds) {
         if (bound.value < bound.low || bound.value > bound.high) return bound.fault;

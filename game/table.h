@@ -70,7 +70,7 @@ struct Table {
     int8_t CurrentSide;  // 0 the human, 1 the computer
     int8_t OtherSide;    // always 1 - CurrentSide
     uint8_t GameState;   // see GameStates
-    uint8_t OpponentId;  // 0..3
+    uint8_t OpponentId;  // 0..4
 
     int32_t MatchList[4];  // played card, then the field cards it takes
 };
@@ -86,7 +86,12 @@ enum GameStates : uint8_t {
     StateGameOver = 5,
 };
 
+// The four opponents that judge by rules, and with them the record file's
+// 80 lines and the Windows program's opponent menu; the fifth, which
+// searches, plays in the browser edition and the simulator only.
 inline constexpr int32_t kOpponents = 4;
+inline constexpr int32_t kSearchOpponent = 4;
+inline constexpr int32_t kAllOpponents = 5;
 inline constexpr int8_t kStartingKan = 36;
 
 constexpr int8_t Other(int8_t side) { return static_cast<int8_t>(1 - side); }

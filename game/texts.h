@@ -16,6 +16,8 @@ inline constexpr char kOpponentName1[] = "\x90\xC2\x97\xB4";
 inline constexpr char kOpponentName2[] = "\x94\x92\x8C\xD5";
 // 玄武
 inline constexpr char kOpponentName3[] = "\x8C\xBA\x95\x90";
+// 黄龍
+inline constexpr char kOpponentName4[] = "\x89\xA9\x97\xB4";
 // 「来い」を掛けますか？
 inline constexpr char kAskKoiKoi[] = "\x81u\x97\x88\x82\xA2\x81v\x82\xF0\x8A|\x82\xAF\x82\xDC\x82\xB7\x82\xA9\x81H";
 // 意思確認
@@ -259,6 +261,8 @@ inline constexpr char kOpponentName1[] = "Seiry\xC5\xAB";
 inline constexpr char kOpponentName2[] = "Byakko";
 // Genbu
 inline constexpr char kOpponentName3[] = "Genbu";
+// Kōryū
+inline constexpr char kOpponentName4[] = "K\xC5\x8Dry\xC5\xAB";
 // Call koi-koi and play on?
 inline constexpr char kAskKoiKoi[] = "Call koi-koi and play on\x3F";
 // Koi-koi
@@ -499,6 +503,7 @@ enum class TextId : uint16_t {
     OpponentName1,
     OpponentName2,
     OpponentName3,
+    OpponentName4,
     AskKoiKoi,
     AskKoiKoiCaption,
     AskNewYear,
@@ -615,7 +620,7 @@ enum class TextId : uint16_t {
     LabelMonth12,
 };
 
-inline constexpr int32_t kTextCount = 119;
+inline constexpr int32_t kTextCount = 120;
 
 // The texts' names (as in texts.tsv) and the Shift-JIS texts, by TextId.
 inline constexpr const char* kTextNames[kTextCount] = {
@@ -624,6 +629,7 @@ inline constexpr const char* kTextNames[kTextCount] = {
     "kOpponentName1",
     "kOpponentName2",
     "kOpponentName3",
+    "kOpponentName4",
     "kAskKoiKoi",
     "kAskKoiKoiCaption",
     "kAskNewYear",
@@ -745,6 +751,7 @@ inline constexpr const char* kShiftJisTexts[kTextCount] = {
     texts::kOpponentName1,
     texts::kOpponentName2,
     texts::kOpponentName3,
+    texts::kOpponentName4,
     texts::kAskKoiKoi,
     texts::kAskKoiKoiCaption,
     texts::kAskNewYear,
@@ -866,6 +873,7 @@ inline constexpr const char* kEnglishTexts[kTextCount] = {
     texts_en::kOpponentName1,
     texts_en::kOpponentName2,
     texts_en::kOpponentName3,
+    texts_en::kOpponentName4,
     texts_en::kAskKoiKoi,
     texts_en::kAskKoiKoiCaption,
     texts_en::kAskNewYear,

@@ -13,6 +13,8 @@
 #include "game/texts.h"
 #include "opponents/koikoi_decision.h"
 #include "opponents/move_choice.h"
+#include "opponents/roster.h"
+#include "opponents/search.h"
 
 namespace koikoi {
 
@@ -33,6 +35,37 @@ void Add(int8_t& counter, int32_t delta) {
 void QuitCheck(Match& match) {
     if (match.clickPending || match.host.InsidePause()) return;
     if (match.host.QuitRequested()) match.host.DestroyWindow();
+}
+
+// The computer's three choices, by the search for the opponent that
+// searches (from what the computer's seat sees) and by its rules for the
+// others.
+uint64_t NextDecisionSeed(Match& match) {
+    return DecisionSeed(match.searchSeed, match.searchDecisions++);
+}
+
+bool ComputerHandCard(Match& match) {
+    Table& table = match.table;
+    if (!Searches(table.OpponentId)) return ChooseHandCard(table, table.OpponentId, table.MatchList);
+    return SearchHandCard(Observe(table, 1), NextDecisionSeed(match), match.searchPlayouts,
+                          table.MatchList);
+}
+
+void ComputerFieldCard(Match& match) {
+    Table& table = match.table;
+    if (!Searches(table.OpponentId)) {
+        ChooseFieldCard(table, table.OpponentId, table.CurrentSide, table.MatchList);
+        return;
+    }
+    if (table.MatchList[2] == kNoCard || table.MatchList[3] != kNoCard) return;  // nothing to choose
+    SearchFieldCard(Observe(table, 1), NextDecisionSeed(match), match.searchPlayouts,
+                    table.MatchList);
+}
+
+int32_t ComputerKoiKoi(Match& match) {
+    Table& table = match.table;
+    if (!Searches(table.OpponentId)) return DecideKoiKoi(table, table.OpponentId);
+    return SearchKoiKoi(Observe(table, 1), NextDecisionSeed(match), match.searchPlayouts);
 }
 
 inline void PlayCard(Match& match, int32_t found) {
@@ -84,14 +117,14 @@ void RunComputerPlays(Match& match, int32_t highlight, bool startedByClick) {
     Host& host = match.host;
     for (;;) {
         if (table.GameState != StateBusy) return;
-        const bool capture = ChooseHandCard(table, table.OpponentId, table.MatchList);
+        const bool capture = ComputerHandCard(match);
         host.NoteComputerPlay(capture, table.MatchList);
         Paint(host, SceneNone, 0, MsgNone, 0, table.CardSlots[table.MatchList[0]], highlight);
         PlayCard(match, capture ? 1 : 0);
 
         DrawFromStock(table, host);
         const int32_t found = FindMatches(table, table.SlotCards[DrawnSlot], table.MatchList);
-        if (found > 0) ChooseFieldCard(table, table.OpponentId, table.CurrentSide, table.MatchList);
+        if (found > 0) ComputerFieldCard(match);
         PlayCard(match, found);
         if (!FinishPlay(match)) return;
 
@@ -280,7 +313,7 @@ int32_t ScoreAfterPlay(Match& match, int8_t side) {
         if (side == 0) {
             answer = host.AskYesNo(TextId::AskKoiKoi, TextId::AskKoiKoiCaption);
         } else {
-            answer = DecideKoiKoi(table, table.OpponentId);
+            answer = ComputerKoiKoi(match);
         }
         host.NoteAsk(side, Question::KoiKoi, answer);
         if (side == 1) host.Pause(1500);

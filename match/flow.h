@@ -8,6 +8,7 @@
 #include "game/random.h"
 #include "game/slot_positions.h"
 #include "game/table.h"
+#include "opponents/search.h"
 
 namespace koikoi {
 
@@ -20,6 +21,14 @@ struct Match {
     Random& random;
     const SlotPositions& positions;
     float viewScale = 1.0f;
+
+    // The searching opponent's generator: its n-th decision of the game
+    // searches from DecisionSeed(searchSeed, n), with searchPlayouts
+    // playouts. The driver sets the seed from the game's own seed, so that
+    // a game replays from its seed alone.
+    uint64_t searchSeed = 0;
+    uint32_t searchDecisions = 0;
+    int32_t searchPlayouts = kSearchPlayouts;
 
     // A click accepted while a sequence was pausing is played after that
     // pause returns, by the handler already running, instead of nesting.

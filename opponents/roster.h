@@ -1,6 +1,8 @@
 // The computer opponents, one row each: everything that tells one from
 // another. The rest of the program iterates over this table, so another
 // opponent is one more row and, where it plays differently, its own code.
+// The first four judge by rules; the fifth searches (opponents/search.h),
+// and plays in the browser edition and the simulator only.
 #pragma once
 
 #include <array>
@@ -25,23 +27,34 @@ struct OpponentProfile {
     // kYes to call koi-koi and play on, kNo to stop and win the day; asked
     // after a play of the computer made or improved a combination.
     int32_t (*decideKoiKoi)(const Table& table);
+    // Every choice made by the search instead: the valuation and the
+    // koi-koi answer of the row are then never asked.
+    bool searches;
 };
 
-// By OpponentId: 朱雀, 青龍, 白虎, 玄武.
+// By OpponentId: 朱雀, 青龍, 白虎, 玄武, 黄龍.
 // clang-format off
-inline constexpr std::array<OpponentProfile, kOpponents> kOpponentTable = {{
-    // name                 record colour    valuation                           koi-koi answer
-    {TextId::OpponentName0, {251, 152, 136}, Valuation::Flat,                    NeverPlayOn},
-    {TextId::OpponentName1, {74, 245, 167},  Valuation::Companion,               PlayOnWhileHumanFar},
-    {TextId::OpponentName2, {237, 251, 220}, Valuation::Graded,                  PlayOnForSureSet},
-    {TextId::OpponentName3, {202, 175, 197}, Valuation::CompanionSparingBrights, PlayOnForLikelySet},
+inline constexpr std::array<OpponentProfile, kAllOpponents> kOpponentTable = {{
+    // name                 record colour    valuation                           koi-koi answer      searches
+    {TextId::OpponentName0, {251, 152, 136}, Valuation::Flat,                    NeverPlayOn,        false},
+    {TextId::OpponentName1, {74, 245, 167},  Valuation::Companion,               PlayOnWhileHumanFar, false},
+    {TextId::OpponentName2, {237, 251, 220}, Valuation::Graded,                  PlayOnForSureSet,   false},
+    {TextId::OpponentName3, {202, 175, 197}, Valuation::CompanionSparingBrights, PlayOnForLikelySet, false},
+    {TextId::OpponentName4, {246, 214, 92},  Valuation::Graded,                  NeverPlayOn,        true},
 }};
 // clang-format on
 
-// The row of an OpponentId, or null for an identifier no opponent has.
+// The row of an opponent that judges by rules (0..3), or null for any
+// other identifier, the searching opponent's included.
 constexpr const OpponentProfile* FindOpponent(int32_t opponent) {
     return opponent >= 0 && opponent < kOpponents ? &kOpponentTable[static_cast<size_t>(opponent)]
                                                   : nullptr;
+}
+
+// Whether the opponent of this identifier makes its choices by search.
+constexpr bool Searches(int32_t opponent) {
+    return opponent >= 0 && opponent < kAllOpponents &&
+           kOpponentTable[static_cast<size_t>(opponent)].searches;
 }
 
 }  // namespace koikoi

@@ -104,7 +104,7 @@ TEST(TableChecker, NamesEachKindOfBreak) {
         {"TurnCount is outside 0..16", Check::Full, [](Table& t) { t.TurnCount = 17; }},
         {"TurnCount is outside 0..16", Check::Full, [](Table& t) { t.TurnCount = -1; }},
         {"GameState is outside 0..5", Check::Full, [](Table& t) { t.GameState = 6; }},
-        {"OpponentId is outside 0..3", Check::Full, [](Table& t) { t.OpponentId = 4; }},
+        {"OpponentId is outside 0..4", Check::Full, [](Table& t) { t.OpponentId = 5; }},
         {"KanBalance is outside 0..72", Check::Full, [](Table& t) { t.KanBalance[1] = 73; }},
         {"KanBalance is outside 0..72", Check::Full, [](Table& t) { t.KanBalance[0] = -1; }},
         {"TodayMon is negative", Check::Full, [](Table& t) { t.TodayMon[0] = -2; }},

@@ -20,6 +20,8 @@ const char* PlayerName(Player player) {
             return "opponent2";
         case Player::Opponent3:
             return "opponent3";
+        case Player::Search:
+            return "search";
         default:
             return "?";
     }
@@ -53,16 +55,30 @@ double PairingStats::KanHalfInterval() const {
     return 1.96 * std::sqrt(std::max(variance, 0.0) / n);
 }
 
-League::League(const Options& base, int64_t games) : base_(base), games_(games) {
-    for (int32_t opponent = 0; opponent < kOpponents; ++opponent) {
+bool WithSearch(const Options& options) {
+    return options.player == Player::Search || options.opponent == kSearchOpponent;
+}
+
+League::League(const Options& base, int64_t games, int64_t searchGames)
+    : base_(base), games_(games), searchGames_(searchGames) {
+    for (int32_t opponent = 0; opponent < kAllOpponents; ++opponent) {
         for (int32_t player = 0; player < static_cast<int32_t>(Player::Count); ++player) {
             Pairing pairing;
             pairing.options = base;
             pairing.options.opponent = opponent;
             pairing.options.player = static_cast<Player>(player);
-            pairings_.push_back(pairing);
+            // The search against itself tells nothing of its strength.
+            if (opponent == kSearchOpponent && pairing.options.player == Player::Search) continue;
+            pairing.games = WithSearch(pairing.options) ? searchGames : games;
+            if (pairing.games > 0) pairings_.push_back(pairing);
         }
     }
+}
+
+int64_t League::TotalGames() const {
+    int64_t total = 0;
+    for (const Pairing& pairing : pairings_) total += pairing.games;
+    return total;
 }
 
 std::string League::FormatCsv(const std::string& command) const {
@@ -77,6 +93,16 @@ std::string League::FormatCsv(const std::string& command) const {
         static_cast<unsigned long long>(base_.seed + static_cast<uint64_t>(games_) - 1),
         base_.years, base_.koikoiChance);
     out += line;
+    if (searchGames_ > 0) {
+        std::snprintf(line, sizeof line,
+                      "# pairings with the search (opponent %d, player search) play seeds "
+                      "%llu..%llu, %d playouts a decision\n",
+                      kSearchOpponent, static_cast<unsigned long long>(base_.seed),
+                      static_cast<unsigned long long>(base_.seed +
+                                                      static_cast<uint64_t>(searchGames_) - 1),
+                      base_.playouts);
+        out += line;
+    }
     out +=
         "opponent,player,games,deals,months,human_months_won,computer_months_won,kan_per_month,"
         "kan_ci_low,kan_ci_high,human_koikoi_calls,human_koikoi_paid,computer_koikoi_calls,"

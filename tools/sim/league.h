@@ -1,5 +1,7 @@
 // The league: every opponent against every player on the human's side, each
-// pairing over the same seeds, summed into one table.
+// pairing over the same seeds, summed into one table. The searching opponent
+// plays from the human's side against the four, and every other player
+// plays against it; those pairings cost far more a game and play fewer.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +12,7 @@
 
 namespace koikoi::sim {
 
-// "random", "greedy", "opponent0" .. "opponent3".
+// "random", "greedy", "opponent0" .. "opponent3", "search".
 const char* PlayerName(Player player);
 
 // What one pairing's games add up to.
@@ -34,17 +36,22 @@ struct PairingStats {
 
 struct Pairing {
     Options options;  // opponent, player and the first seed
+    int64_t games = 0;
     PairingStats stats;
 };
 
+// Whether a pairing has the search on either side.
+bool WithSearch(const Options& options);
+
 class League {
   public:
-    // `base` gives the first seed, the years and the random player's koi-koi
-    // chance; every pairing plays `games` games from that seed.
-    League(const Options& base, int64_t games);
+    // `base` gives the first seed, the years, the random player's koi-koi
+    // chance and the search's playouts; every pairing plays `games` games
+    // from that seed, one with the search `searchGames`.
+    League(const Options& base, int64_t games, int64_t searchGames);
 
     std::vector<Pairing>& pairings() { return pairings_; }
-    int64_t TotalGames() const { return games_ * static_cast<int64_t>(pairings_.size()); }
+    int64_t TotalGames() const;
 
     // The table: comment lines with the command and the seeds, a header, one
     // row a pairing.
@@ -53,6 +60,7 @@ class League {
   private:
     Options base_;
     int64_t games_;
+    int64_t searchGames_;
     std::vector<Pairing> pairings_;
 };
 

@@ -33,24 +33,28 @@ using koikoi::sim::Player;
 namespace {
 
 const char kUsage[] =
-    "usage: koikoi-sim [--opponent 0..3] [--seed N] [--years N] [--koikoi P] [--games N] [--jobs "
+    "usage: koikoi-sim [--opponent 0..4] [--seed N] [--years N] [--koikoi P] [--games N] [--jobs "
     "N]\n"
     "                  [--player NAME] [--trace FILE] [--workdir DIR] [--data DIR] [--max-plays "
     "N]\n"
-    "                  [--check]\n"
-    "       koikoi-sim --league --csv FILE [--seed N] [--games N] [--jobs N] [--years N] [--data "
-    "DIR]\n"
+    "                  [--playouts N] [--check]\n"
+    "       koikoi-sim --league --csv FILE [--seed N] [--games N] [--search-games N] [--playouts N]\n"
+    "                  [--jobs N] [--years N] [--data DIR]\n"
     "Plays whole games through the game's own click handling with a scripted human.\n"
     "  --games N      game i uses seed N+i; with --trace all games go to one stream\n"
     "  --jobs N       plays games on N threads; every output is the same as with one\n"
+    "  --opponent N   0..3 the four that judge by rules, 4 the one that searches\n"
     "  --player NAME  who plays the human's side: random (the default), greedy,\n"
-    "                 or opponent0..opponent3 (that opponent's own choices)\n"
-    "  --workdir DIR  where allocation.dat is read and result.dat written\n"
+    "                 opponent0..opponent3 (that opponent's own choices) or search\n"
+    "  --playouts N   playouts of a search decision, on either side (default: the game's)\n"
+    "  --workdir DIR  where allocation.dat is read and result.dat written, and\n"
+    "                 result-koryu.dat, the record of opponent 4\n"
     "                 (default: a fresh temporary folder holding copies of the data files)\n"
     "  --max-plays N  cut each game short at the human's turn after N plays\n"
     "  --check        check the table's invariants at every painted step\n"
     "  --league       plays every opponent against every player on the human's side,\n"
-    "                 --games games each with the same seeds, and writes the table to --csv\n";
+    "                 --games games each with the same seeds, and writes the table to --csv;\n"
+    "                 pairings with the search play --search-games games (default 0: none)\n";
 
 [[noreturn]] void Fail(const std::string& message) {
     std::fprintf(stderr, "koikoi-sim: %s\n%s", message.c_str(), kUsage);
@@ -66,6 +70,7 @@ bool ParseNumber(const char* text, double& out) {
 struct Command {
     Options options;
     int64_t games = 1;
+    int64_t searchGames = 0;
     int32_t jobs = 1;
     bool league = false;
     std::string csvPath;
@@ -124,8 +129,9 @@ Command ParseCommand(int argc, char** argv) {
         } else if (!numeric) {
             Fail("not a number: " + flag + " " + value);
         } else if (flag == "--opponent") {
-            if (number < 0 || number >= koikoi::kOpponents || number != static_cast<int>(number))
-                Fail("--opponent takes 0.." + std::to_string(koikoi::kOpponents - 1));
+            if (number < 0 || number >= koikoi::kAllOpponents ||
+                number != static_cast<int>(number))
+                Fail("--opponent takes 0.." + std::to_string(koikoi::kAllOpponents - 1));
             command.options.opponent = static_cast<int32_t>(number);
         } else if (flag == "--seed") {
             if (number < 0) Fail("--seed takes a non-negative integer");
@@ -139,6 +145,13 @@ Command ParseCommand(int argc, char** argv) {
         } else if (flag == "--games") {
             if (number < 1) Fail("--games takes a positive integer");
             command.games = static_cast<int64_t>(number);
+        } else if (flag == "--search-games") {
+            if (number < 0) Fail("--search-games takes a non-negative integer");
+            command.searchGames = static_cast<int64_t>(number);
+        } else if (flag == "--playouts") {
+            if (number < 1 || number > 1000000 || number != static_cast<int>(number))
+                Fail("--playouts takes 1..1000000");
+            command.options.playouts = static_cast<int32_t>(number);
         } else if (flag == "--jobs") {
             if (number < 1 || number > 256 || number != static_cast<int>(number))
                 Fail("--jobs takes 1..256");
@@ -211,14 +224,14 @@ struct Totals {
 };
 
 int RunLeague(const Command& command, const koikoi::SlotPositions& positions) {
-    koikoi::sim::League league(command.options, command.games);
+    koikoi::sim::League league(command.options, command.games, command.searchGames);
     Progress progress(league.TotalGames());
     int64_t done = 0;
     const auto started = std::chrono::steady_clock::now();
     for (koikoi::sim::Pairing& pairing : league.pairings()) {
         koikoi::sim::RunSettings settings;
         settings.first = pairing.options;
-        settings.games = command.games;
+        settings.games = pairing.games;
         settings.jobs = command.jobs;
         settings.stop = &stopRequested;
         const koikoi::sim::RunOutcome outcome =
@@ -226,7 +239,7 @@ int RunLeague(const Command& command, const koikoi::SlotPositions& positions) {
                 pairing.stats.Add(result);
                 progress.Update(++done);
             });
-        if (outcome.games < command.games) {
+        if (outcome.games < pairing.games) {
             std::fprintf(stderr, "koikoi-sim: interrupted; no table written\n");
             return 130;
         }
@@ -274,11 +287,15 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "koikoi-sim: Could not read file. (%s)\n", layoutPath.c_str());
             break;
     }
-    const std::string recordPath = (fs::path(workdir) / "result.dat").string();
+    // The searching opponent's months go into a file of their own, so that
+    // result.dat keeps its 80 lines for the four.
+    const bool searchRecord = command.options.opponent == koikoi::kSearchOpponent;
+    const std::string recordPath =
+        (fs::path(workdir) / (searchRecord ? koikoi::kSearchRecordFile : "result.dat")).string();
     // A given folder may hold the temporary file of a simulation that was
     // killed while writing; those of simulations still running stay.
     koikoi::RemoveStaleTemporaryFiles(recordPath.c_str());
-    koikoi::sim::MonthRecords records(recordPath);
+    koikoi::sim::MonthRecords records(recordPath, searchRecord);
 
     std::FILE* trace = nullptr;
     if (!command.tracePath.empty()) {

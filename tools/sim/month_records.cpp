@@ -2,6 +2,8 @@
 #include "tools/sim/month_records.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace koikoi::sim {
@@ -17,13 +19,23 @@ bool QuickReplacer::MoveOver(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-MonthRecords::MonthRecords(std::string path) : path_(std::move(path)) {
+MonthRecords::MonthRecords(std::string path, bool searchFile)
+    : path_(std::move(path)), searchFile_(searchFile) {
     loaded_ = ReadRecordTable(path_.c_str(), table_);
+    if (!loaded_ && searchFile_) {
+        std::error_code error;
+        // Only a file that is not there starts afresh; one that cannot be
+        // read is left alone, and its months are reported as not recorded.
+        if (!std::filesystem::exists(path_, error) && !error) {
+            ClearRecords(table_);
+            loaded_ = true;
+        }
+    }
 }
 
 void MonthRecords::Add(int32_t opponent, const GameResult& result) {
     for (const int8_t kan : result.months) {
-        if (loaded_ && AddMonthResult(table_, opponent, kan)) {
+        if (loaded_ && AddMonthResult(table_, searchFile_ ? 0 : opponent, kan)) {
             ++added_;
         } else {
             ++failures_;
@@ -32,7 +44,8 @@ void MonthRecords::Add(int32_t opponent, const GameResult& result) {
 }
 
 int64_t MonthRecords::Save(FileReplacer& replacer) {
-    if (added_ > 0 && !replacer.Replace(path_.c_str(), FormatRecords(table_))) failures_ += added_;
+    const std::string bytes = searchFile_ ? FormatSearchRecords(table_) : FormatRecords(table_);
+    if (added_ > 0 && !replacer.Replace(path_.c_str(), bytes)) failures_ += added_;
     added_ = 0;
     return failures_;
 }

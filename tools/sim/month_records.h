@@ -26,7 +26,10 @@ class QuickReplacer final : public FileReplacer {
 // leave it.
 class MonthRecords {
   public:
-    explicit MonthRecords(std::string path);
+    // With `searchFile` the file is the searching opponent's own
+    // (kSearchRecordFile): every month goes into its one block, and a file
+    // not there yet starts an empty record.
+    explicit MonthRecords(std::string path, bool searchFile = false);
 
     void Add(int32_t opponent, const GameResult& result);
     // Writes the file if any month was added; returns the months that could
@@ -39,6 +42,7 @@ class MonthRecords {
   private:
     std::string path_;
     RecordTable table_{};
+    bool searchFile_ = false;
     bool loaded_ = false;
     int64_t added_ = 0;
     int64_t failures_ = 0;

@@ -175,4 +175,27 @@ int32_t AnswerHumanKoiKoi(const Table& table, Player player, Random& random, dou
     return DecideKoiKoi(MirrorSides(table), SeatedOpponent(player));
 }
 
+HumanSearch::HumanSearch(uint64_t gameSeed, int32_t playouts)
+    : seed_(gameSeed ^ 0x68756D616E736561ull), playouts_(playouts) {}
+
+SlotId HumanSearch::HandSlot(const Table& table) {
+    int32_t list[4];
+    SearchHandCard(Observe(table, 0), NextSeed(), playouts_, list);
+    chosenField_ = list[1];
+    return list[0] == kNoCard ? kNoSlot : table.CardSlots[list[0]];
+}
+
+CardId HumanSearch::FieldCard(const Table& table, bool forDrawnCard) {
+    const CardId first = table.MatchList[1];
+    const CardId second = table.MatchList[2];
+    if (!forDrawnCard) return chosenField_ == second ? second : first;
+    int32_t list[4] = {table.MatchList[0], first, second, kNoCard};
+    SearchFieldCard(Observe(table, 0), NextSeed(), playouts_, list);
+    return list[1];
+}
+
+int32_t HumanSearch::KoiKoi(const Table& table) {
+    return SearchKoiKoi(Observe(table, 0), NextSeed(), playouts_);
+}
+
 }  // namespace koikoi::sim

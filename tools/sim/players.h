@@ -6,6 +6,7 @@
 
 #include "game/random.h"
 #include "game/table.h"
+#include "opponents/search.h"
 
 namespace koikoi::sim {
 
@@ -27,5 +28,26 @@ int32_t AnswerHumanKoiKoi(const Table& table, Player player, Random& random, dou
 
 // A card's value to the greedy player: the points of its class.
 int32_t CardValue(CardId card);
+
+// The searching opponent seated on the human's side. Its choices come from
+// what the human's seat sees, its seeds from the game's seed, so a game
+// replays; the field card it chose with a hand card is kept for the click
+// that follows.
+class HumanSearch {
+  public:
+    HumanSearch(uint64_t gameSeed, int32_t playouts);
+
+    SlotId HandSlot(const Table& table);
+    CardId FieldCard(const Table& table, bool forDrawnCard);
+    int32_t KoiKoi(const Table& table);
+
+  private:
+    uint64_t NextSeed() { return DecisionSeed(seed_, decisions_++); }
+
+    uint64_t seed_;
+    int32_t playouts_;
+    uint32_t decisions_ = 0;
+    CardId chosenField_ = kNoCard;
+};
 
 }  // namespace koikoi::sim

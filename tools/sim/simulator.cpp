@@ -24,9 +24,11 @@ class SimHost final : public Host {
           table_(table),
           trace_(trace),
           human_(options.seed ^ 0x5DEECE66Dull),
+          search_(options.seed, options.playouts),
           checkInvariants_(options.checkInvariants) {}
 
     Random& human() { return human_; }
+    HumanSearch& search() { return search_; }
 
     // Painted several times a play: the clock is counted here and handed to
     // the result when a trace line or the game's end needs it.
@@ -41,6 +43,7 @@ class SimHost final : public Host {
             ++yearsPlayed_;
             return yearsPlayed_ < options_.years ? kYes : kNo;
         }
+        if (options_.player == Player::Search) return search_.KoiKoi(table_);
         return AnswerHumanKoiKoi(table_, options_.player, human_, options_.koikoiChance);
     }
     void Tell(TextId, TextId) override {}
@@ -121,6 +124,7 @@ class SimHost final : public Host {
     const Table& table_;
     TraceWriter* trace_;
     Random human_;
+    HumanSearch search_;
     const bool checkInvariants_;
     int64_t clockMs_ = 0;
     int32_t yearsPlayed_ = 0;
@@ -156,6 +160,9 @@ GameResult PlayGame(const Options& options, const SlotPositions& positions, Trac
     SimHost host(options, result, table, trace);
     Random random(options.seed);
     Match match{table, host, random, positions, 1.0f};
+    match.searchSeed = options.seed;
+    match.searchPlayouts = options.playouts;
+    const bool searching = options.player == Player::Search;
 
     host.NoteStart();
     StartGame(match);
@@ -163,7 +170,9 @@ GameResult PlayGame(const Options& options, const SlotPositions& positions, Trac
         const uint8_t state = table.GameState;
         if (state == StateChooseHand) {
             if (options.maxPlays >= 0 && result.plays >= options.maxPlays) break;
-            const SlotId slot = ChooseHumanHandSlot(table, options.player, host.human());
+            const SlotId slot = searching
+                                    ? host.search().HandSlot(table)
+                                    : ChooseHumanHandSlot(table, options.player, host.human());
             if (slot == kNoSlot) {
                 result.fault = "the human's turn came with an empty hand";
                 break;
@@ -171,8 +180,10 @@ GameResult PlayGame(const Options& options, const SlotPositions& positions, Trac
             if (!ClickPlayed(match, slot, result)) break;
         } else if (state == StateChooseFieldForHand || state == StateChooseFieldForDrawn) {
             // The two field cards the played or drawn card may take.
-            const CardId card = ChooseHumanFieldCard(table, options.player, host.human(),
-                                                     state == StateChooseFieldForDrawn);
+            const bool drawn = state == StateChooseFieldForDrawn;
+            const CardId card = searching
+                                    ? host.search().FieldCard(table, drawn)
+                                    : ChooseHumanFieldCard(table, options.player, host.human(), drawn);
             if (!ClickPlayed(match, table.CardSlots[card], result)) break;
         } else {
             result.declined = state == StateGameOver;

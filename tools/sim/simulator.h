@@ -10,6 +10,7 @@
 #include "game/slot_positions.h"
 #include "game/table.h"
 #include "match/trace.h"
+#include "opponents/search.h"
 
 namespace koikoi::sim {
 
@@ -23,6 +24,7 @@ enum class Player : int32_t {
     Opponent1,  // seated on the human's side
     Opponent2,
     Opponent3,
+    Search,     // the searching opponent's choices, from what the human's seat sees
     Count,
 };
 
@@ -34,6 +36,7 @@ struct Options {
     int64_t maxPlays = -1;         // cut the game short at the human's turn after this many plays
     bool checkInvariants = false;  // check the table at every painted step
     Player player = Player::Random;
+    int32_t playouts = kSearchPlayouts;  // a search decision's playouts, on either side
 };
 
 // Koi-koi calls of one side: a call paid when the caller went on to bank
